@@ -11,6 +11,7 @@ PACKAGES=(
   libcurl4-openssl-dev
   fonts-wine fonts-liberation
   xvfb xauth
+  poppler-utils
 )
 
 missing=()
