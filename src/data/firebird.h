@@ -15,14 +15,14 @@ namespace fb {
 class Error : public std::runtime_error
 {
 public:
-    explicit Error(const QString &message, int sqlCode = 0)
-        : std::runtime_error(message.toStdString()), m_message(message), m_sqlCode(sqlCode) {}
+    explicit Error(const QString &message, long code = 0)
+        : std::runtime_error(message.toStdString()), m_message(message), m_code(code) {}
     QString message() const { return m_message; }
-    int sqlCode() const { return m_sqlCode; }
-    bool isUpdateConflict() const;   // "lock conflict" / "deadlock" under nowait
+    long code() const { return m_code; }      // Firebird's error code (isc_...)
+    bool isUpdateConflict() const;            // another workstation holds the row (nowait)
 private:
     QString m_message;
-    int m_sqlCode;
+    long m_code;
 };
 
 enum class ValueType { Integer, BigInt, Double, Text, Timestamp, Other };
