@@ -1,5 +1,6 @@
 #include "messages.h"
 
+#include <QAbstractButton>
 #include <QDialog>
 #include <QMessageBox>
 

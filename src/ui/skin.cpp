@@ -39,4 +39,9 @@ void apply(QApplication &app)
     app.setFont(font);
 }
 
+QColor menuHighlight()
+{
+    return QColor(0x5B, 0x8B, 0xCB);
+}
+
 } // namespace Skin
