@@ -1,0 +1,21 @@
+#pragma once
+
+#include "document.h"
+
+#include <QByteArray>
+
+namespace report {
+
+// A prepared report as an RTF document for a word processor: the page size
+// and margins of the report, its text in position order (top to bottom, one
+// paragraph per printed line, tab stops where the items stand), fonts, sizes,
+// bold and colours, horizontal rules as paragraph borders, boxes as bordered
+// paragraphs, silver rows as shaded paragraphs and a page break between pages.
+namespace RtfWriter {
+
+QByteArray toRtf(const Document &document);
+bool write(const Document &document, const QString &path);
+
+} // namespace RtfWriter
+
+} // namespace report
