@@ -146,17 +146,20 @@ IMessageMetadata *coerceOutput(ThrowStatusWrapper &st, IMessageMetadata *meta)
         case SQL_LONG:
         case SQL_INT64:
             b->setType(&st, i, (scale != 0 ? SQL_DOUBLE : SQL_INT64) | 1);
+            b->setLength(&st, i, 8);
             b->setScale(&st, i, 0);
             break;
         case SQL_FLOAT:
         case SQL_D_FLOAT:
         case SQL_DOUBLE:
             b->setType(&st, i, SQL_DOUBLE | 1);
+            b->setLength(&st, i, sizeof(double));
             break;
         case SQL_TYPE_DATE:
         case SQL_TYPE_TIME:
         case SQL_TIMESTAMP:
             b->setType(&st, i, SQL_TIMESTAMP | 1);
+            b->setLength(&st, i, sizeof(ISC_TIMESTAMP));
             break;
         case SQL_TEXT:
         case SQL_VARYING:
@@ -253,15 +256,19 @@ void bindParams(ThrowStatusWrapper &st, IStatement *stmt, const QVariantList &pa
         case QMetaType::UInt:
         case QMetaType::Bool:
             b->setType(&st, idx, SQL_INT64 | 1);
+            b->setLength(&st, idx, sizeof(ISC_INT64));
             b->setScale(&st, idx, 0);
             break;
         case QMetaType::Double:
         case QMetaType::Float:
             b->setType(&st, idx, SQL_DOUBLE | 1);
+            b->setLength(&st, idx, sizeof(double));
+            b->setScale(&st, idx, 0);
             break;
         case QMetaType::QDateTime:
         case QMetaType::QDate:
             b->setType(&st, idx, SQL_TIMESTAMP | 1);
+            b->setLength(&st, idx, sizeof(ISC_TIMESTAMP));
             break;
         default:
             texts[size_t(i)] = toWin1252(v.toString());
