@@ -176,6 +176,10 @@ void DatasetModel::onValueChanged(int column)
     const int row = m_dataset->currentRow();
     if (row < 0 || row >= m_rows)
         return;
+    if (column < 0) { // every value of the current record
+        onRowChanged(row);
+        return;
+    }
     for (int i = 0; i < m_datasetColumns.size(); ++i)
         if (m_datasetColumns[i] == column)
             Q_EMIT dataChanged(index(row, i), index(row, i));

@@ -32,7 +32,8 @@ void FieldLink::bind(Dataset *dataset, const QString &column)
                       << connect(dataset, &Dataset::rowRemoved, this, again)
                       << connect(dataset, &Dataset::stateChanged, this, again)
                       << connect(dataset, &Dataset::valueChanged, this, [this](int column) {
-                             if (column == m_columnIndex)
+                             // -1: every value of the record changed (cancel, refresh).
+                             if (column == m_columnIndex || column < 0)
                                  refresh();
                          });
     }
