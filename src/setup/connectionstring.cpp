@@ -1,5 +1,6 @@
 #include "connectionstring.h"
 
+#include "firebird.h"
 #include "installpaths.h"
 
 #include <QFile>
@@ -19,7 +20,8 @@ QString network(const QString &host)
 bool writeTo(const QString &file, const QString &connection, QString *errorText)
 {
     QFile out(file);
-    const QByteArray bytes = connection.toUtf8();
+    // Same code page as the application reads it with.
+    const QByteArray bytes = fb::toWin1252(connection);
     if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate) || out.write(bytes) != bytes.size()
         || !out.flush()) {
         if (errorText)

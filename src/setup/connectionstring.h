@@ -11,8 +11,8 @@ QString singleUser();
 // port included), a colon, then the fixed database path.
 QString network(const QString &host);
 
-// Replaces whatever the file held with the connection string, without a line
-// break at its end. On failure returns false and sets the file error's text.
+// Replaces whatever the file held with the connection string in Windows-1252,
+// without a line break at its end. On failure returns false and sets the file error's text.
 bool writeTo(const QString &file, const QString &connection, QString *errorText);
 
 } // namespace ConnectionString
