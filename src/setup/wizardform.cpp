@@ -221,6 +221,7 @@ QWidget *TForm1::createSingleUserFinishPage()
     m_progress = new QProgressBar;
     m_progress->setRange(0, 100);
     m_progress->setValue(0);
+    m_progress->setTextVisible(false);
     m_progress->setAccessibleName(QStringLiteral("Configurando Sistema..."));
     layout->addWidget(m_progress);
     layout->addStretch();
