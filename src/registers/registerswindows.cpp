@@ -1,0 +1,12 @@
+#include "registerswindows.h"
+
+namespace Registers {
+
+void registerWindows()
+{
+    registerClientWindows();
+    registerSupplierWindows();
+    registerProductWindows();
+}
+
+} // namespace Registers
