@@ -24,7 +24,10 @@ QByteArray escaped(const QString &text)
         } else if (u < 0x80) {
             out += char(u);
         } else {
-            out += "\\u" + QByteArray::number(qint16(u)) + '?';
+            // Unicode for word processors that read it, the Windows-1252 byte
+            // (or "?") for those that do not.
+            out += "\\u" + QByteArray::number(qint16(u));
+            out += u >= 0xA0 && u <= 0xFF ? "\\'" + QByteArray::number(u, 16) : QByteArray("?");
         }
     }
     return out;
