@@ -1,0 +1,36 @@
+// tavrel: the shop's management program.
+
+#include "cadusuarioform.h"
+#include "dm.h"
+#include "loginform.h"
+#include "principalform.h"
+#include "shellmodules.h"
+#include "skin.h"
+
+#ifdef TAVREL_HAS_REGISTERS
+#include "registerswindows.h"
+#endif
+
+#include <QApplication>
+
+int main(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("OS - Meridel"));
+    QApplication::setApplicationDisplayName(QStringLiteral("OS - Meridel"));
+    Skin::apply(app);
+
+    ShellModules::registerWindows();
+#ifdef TAVREL_HAS_REGISTERS
+    Registers::registerWindows();
+#endif
+
+    // Created in this order, living for the whole run.
+    TPrincipalForm principal;
+    TDM dm;
+    TLoginForm login(&principal);
+    principal.setLoginForm(&login);
+
+    principal.showMaximized();
+    return app.exec();
+}
