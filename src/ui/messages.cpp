@@ -34,6 +34,16 @@ void inform(QWidget *parent, const QString &text, const QString &title)
     box.exec();
 }
 
+void warn(QWidget *parent, const QString &text, const QString &title)
+{
+    if (activeScript) {
+        activeScript->m_shown.append({Kind::Warning, title, text});
+        return;
+    }
+    QMessageBox box(QMessageBox::Warning, title, text, QMessageBox::Ok, parent);
+    box.exec();
+}
+
 bool confirm(QWidget *parent, const QString &title, const QString &text)
 {
     if (activeScript) {

@@ -14,7 +14,7 @@ namespace Messages {
 
 inline const QString kAppTitle = QStringLiteral("OS - Meridel");
 
-enum class Kind { Information, Confirmation, Error };
+enum class Kind { Information, Confirmation, Error, Warning };
 
 struct Shown {
     Kind kind;
@@ -24,6 +24,8 @@ struct Shown {
 
 // A plain message with an OK button, titled "OS - Meridel" unless told otherwise.
 void inform(QWidget *parent, const QString &text, const QString &title = kAppTitle);
+// A plain message with a warning icon and an OK button.
+void warn(QWidget *parent, const QString &text, const QString &title = kAppTitle);
 // A warning box with Yes and No; true for Yes.
 bool confirm(QWidget *parent, const QString &title, const QString &text);
 // An error box showing the error's own text.
@@ -56,6 +58,7 @@ private:
     friend void inform(QWidget *, const QString &, const QString &);
     friend bool confirm(QWidget *, const QString &, const QString &);
     friend void error(QWidget *, const QString &, const QString &);
+    friend void warn(QWidget *, const QString &, const QString &);
     friend int execModal(QDialog *);
     QList<Shown> m_shown;
     QList<bool> m_answers;

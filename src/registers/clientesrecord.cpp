@@ -1,0 +1,210 @@
+#include "clientesrecord.h"
+
+#include "clientesanotacoes.h"
+#include "dbcontrols.h"
+#include "dm.h"
+#include "editcolours.h"
+#include "firebird.h"
+#include "keymap.h"
+#include "messages.h"
+#include "modules.h"
+#include "registerform.h"
+#include "registerlist.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QStyle>
+#include <QVBoxLayout>
+#include <memory>
+
+namespace {
+const QString kNewCaption = QStringLiteral("Cadastro de Cliente");
+constexpr int kNaturalPerson = 0; // "Pessoa Física"; TIPOPESSOA 1
+constexpr int kLegalPerson = 1;   // "Pessoa Jurídica"; TIPOPESSOA 2
+} // namespace
+
+RecordTexts clientRecordTexts()
+{
+    RecordTexts t;
+    t.wholeTable = QStringLiteral("select * from clientes");
+    t.keyColumn = QStringLiteral("IDCLIENTE");
+    t.scratch = DM->AuxQuery;
+    t.newCaption = kNewCaption;
+    t.changeCaption = QStringLiteral("Alteração de Cliente");
+    t.goneOnEdit = QStringLiteral("Não é possivel editar o cliente, o mesmo já não se encontra mais no sistema.");
+    t.goneOnDelete = QStringLiteral("Cliente já foi excluído por outro terminal!");
+    t.deleteTitle = QStringLiteral("Excluir Cliente");
+    t.deleteQuestion = [](Dataset &clients) {
+        return QStringLiteral("Deseja excluir o Cliente [ ") + clients.field(QStringLiteral("NOME")).asString()
+               + QStringLiteral(" ] ?");
+    };
+    // A client's service orders go with it; its sales, agenda, cheques and carnês stay.
+    t.dependentDeletes = [](Dataset &clients) {
+        return QStringList{QStringLiteral("delete from ordemserv where idcliente=")
+                           + QString::number(clients.field(QStringLiteral("IDCLIENTE")).asInteger())};
+    };
+    t.closeBeforeDelete = {DM->OrdensQuery};
+    return t;
+}
+
+TClientesForm::TClientesForm(QWidget *parent) : RecordWindow(DM->ClientesQuery, clientRecordTexts(), parent)
+{
+    using RegisterForm::captioned;
+    using RegisterForm::edit;
+    Dataset *clients = DM->ClientesQuery;
+    setWindowTitle(QStringLiteral("Cadastro de Clientes"));
+
+    m_personType = new RadioGroup(QString(), this);
+    m_personType->setAccessibleName(QStringLiteral("Tipo de Pessoa"));
+    m_personType->setItems({QStringLiteral("Pessoa Física"), QStringLiteral("Pessoa Jurídica")}, 2);
+    m_personType->setItemIndex(kNaturalPerson);
+
+    DBEdit *code = edit(QStringLiteral("Código"), clients, QStringLiteral("IDCLIENTE"));
+    EditColours::setEditable(code, false);
+    DBEdit *name = edit(QStringLiteral("Nome do Cliente"), clients, QStringLiteral("NOME"));
+    m_homePhone = edit(QStringLiteral("Telefone Residencial"), clients, QStringLiteral("FONERES"));
+    DBEdit *workPhone = edit(QStringLiteral("Telefone Comercial"), clients, QStringLiteral("FONECOM"));
+    DBEdit *mobile = edit(QStringLiteral("Celular"), clients, QStringLiteral("FONECEL"));
+    DBEdit *address1 = edit(QStringLiteral("Endereço"), clients, QStringLiteral("END1"));
+    DBEdit *address2 = edit(QStringLiteral("Endereço"), clients, QStringLiteral("END2"));
+    DBEdit *city = edit(QStringLiteral("Cidade"), clients, QStringLiteral("CIDADE"));
+    DBEdit *state = edit(QStringLiteral("Estado"), clients, QStringLiteral("UF"));
+    state->setUpperCase(true);
+    DBEdit *postCode = edit(QStringLiteral("CEP"), clients, QStringLiteral("CEP"));
+    m_cpf = edit(QStringLiteral("CPF"), clients, QStringLiteral("CPF"));
+    m_rg = edit(QStringLiteral("RG"), clients, QStringLiteral("RG"));
+    DBEdit *email = edit(QStringLiteral("E-mail"), clients, QStringLiteral("EMAIL"));
+    m_cnpj = edit(QStringLiteral("CNPJ"), clients, QStringLiteral("CNPJ"));
+    m_ie = edit(QStringLiteral("Inscriçao Estadual"), clients, QStringLiteral("IE"));
+    m_contact = edit(QStringLiteral("Pessoa para Contato"), clients, QStringLiteral("PESSOACONT"));
+    auto *registered = new DBDateEdit;
+    registered->bind(clients, QStringLiteral("DATACADASTRO"));
+
+    auto *left = new QGridLayout;
+    left->addWidget(m_personType, 0, 0, 1, 3);
+    left->addWidget(captioned(QStringLiteral("Código"), code), 1, 0);
+    left->addWidget(captioned(QStringLiteral("Nome do Cliente"), name), 1, 1, 1, 2);
+    left->addWidget(captioned(QStringLiteral("Telefone Residencial"), m_homePhone), 2, 0);
+    left->addWidget(captioned(QStringLiteral("Telefone Comercial"), workPhone), 2, 1);
+    left->addWidget(captioned(QStringLiteral("Celular"), mobile), 2, 2);
+    left->addWidget(captioned(QStringLiteral("Endereço"), address1), 3, 0, 1, 3);
+    left->addWidget(address2, 4, 0, 1, 3);
+    left->addWidget(captioned(QStringLiteral("Cidade"), city), 5, 0);
+    left->addWidget(captioned(QStringLiteral("Estado"), state), 5, 1);
+    left->addWidget(captioned(QStringLiteral("CEP"), postCode), 5, 2);
+    left->addWidget(captioned(QStringLiteral("CPF"), m_cpf), 6, 0);
+    left->addWidget(captioned(QStringLiteral("RG"), m_rg), 6, 1);
+    left->addWidget(captioned(QStringLiteral("E-mail"), email), 7, 0, 1, 3);
+    left->addWidget(captioned(QStringLiteral("CNPJ"), m_cnpj), 8, 0);
+    left->addWidget(captioned(QStringLiteral("Inscriçao Estadual"), m_ie), 8, 1);
+    left->addWidget(captioned(QStringLiteral("Pessoa para Contato"), m_contact), 9, 0, 1, 2);
+    left->addWidget(captioned(QStringLiteral("Data de Cadastro"), registered), 9, 2);
+    left->setColumnMinimumWidth(1, 140);
+    left->setColumnMinimumWidth(2, 140);
+
+    QPushButton *legend = captionedButton(QStringLiteral("Legenda Anotações"), this);
+    auto *settings = new QPushButton(this);
+    settings->setIcon(style()->standardIcon(QStyle::SP_FileDialogDetailedView));
+    settings->setAccessibleName(QStringLiteral("Configurações"));
+    settings->setToolTip(QStringLiteral("Configurações"));
+    settings->setAutoDefault(false);
+    m_annotationType = new RadioGroup(QStringLiteral("Tipo de Anotação"), this);
+    m_annotationType->setItems(ClientAnnotations::items(), 2);
+    m_annotationType->setItemIndex(0);
+    auto *notes = new DBMemo;
+    notes->bind(clients, QStringLiteral("ANOTA"));
+
+    auto *legendRow = new QHBoxLayout;
+    legendRow->addWidget(legend);
+    legendRow->addWidget(settings);
+    legendRow->addStretch(1);
+    auto *right = new QVBoxLayout;
+    right->addLayout(legendRow);
+    right->addWidget(m_annotationType);
+    right->addWidget(captioned(QStringLiteral("Anotações Gerais"), notes), 1);
+
+    QPushButton *save = captionedButton(QStringLiteral("Gravar"), this);
+    QPushButton *cancel = captionedButton(QStringLiteral("Cancelar [ESC]"), this);
+    auto *bottom = new QHBoxLayout;
+    bottom->addStretch(1);
+    bottom->addWidget(save);
+    bottom->addWidget(cancel);
+
+    auto *columns = new QHBoxLayout;
+    columns->addLayout(left, 3);
+    columns->addLayout(right, 2);
+    auto *layout = new QVBoxLayout(this);
+    layout->addLayout(columns);
+    layout->addLayout(bottom);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    // Only the person type's own boxes are open; the window starts as "Pessoa Física".
+    showPersonType(kNaturalPerson);
+    connect(m_personType, &RadioGroup::itemIndexChanged, this, &TClientesForm::showPersonType);
+    connect(legend, &QPushButton::clicked, this, [this] { ClientAnnotations::showLegend(this); });
+    connect(settings, &QPushButton::clicked, this, &TClientesForm::openSettings);
+    connect(save, &QPushButton::clicked, this, &RecordWindow::save);
+    connect(cancel, &QPushButton::clicked, this, &RecordWindow::cancel);
+    auto *keys = new KeyMap(this);
+    keys->press(KeyMap::Esc, cancel);
+}
+
+void TClientesForm::addFromOtherScreen(QWidget *opener)
+{
+    std::unique_ptr<TClientesForm> window(new TClientesForm(opener));
+    Dataset *clients = DM->ClientesQuery;
+    try {
+        if (!clients->isOpen())
+            clients->open();
+        clients->append();
+    } catch (const fb::Error &e) {
+        Messages::error(opener, e.message());
+        return;
+    }
+    window->setWindowTitle(kNewCaption);
+    Messages::execModal(window.get());
+}
+
+void TClientesForm::showPersonType(int index)
+{
+    if (index < 0)
+        return;
+    const bool natural = index == kNaturalPerson;
+    // Switching clears nothing: what the closed boxes hold stays in the row and is saved.
+    EditColours::setEditable({m_homePhone, m_cpf, m_rg}, natural);
+    EditColours::setEditable({m_cnpj, m_ie, m_contact}, !natural);
+}
+
+void TClientesForm::readUnboundControls()
+{
+    const int annotation = dataset()->field(QStringLiteral("TIPOANOT")).asInteger();
+    m_annotationType->setItemIndex(annotation >= 1 && annotation <= 4 ? annotation - 1 : 0);
+    const int person = dataset()->field(QStringLiteral("TIPOPESSOA")).asInteger();
+    if (person == 1)
+        m_personType->setItemIndex(kNaturalPerson);
+    else if (person == 2)
+        m_personType->setItemIndex(kLegalPerson);
+    showPersonType(m_personType->itemIndex());
+}
+
+void TClientesForm::writeUnboundControls()
+{
+    Dataset *clients = dataset();
+    if (!clients->isEditing())
+        return;
+    clients->field(QStringLiteral("TIPOANOT")).setInteger(qMax(0, m_annotationType->itemIndex()) + 1);
+    clients->field(QStringLiteral("TIPOPESSOA")).setInteger(m_personType->itemIndex() == kLegalPerson ? 2 : 1);
+}
+
+QString TClientesForm::validationMessage() const
+{
+    if (dataset()->field(QStringLiteral("NOME")).asString().isEmpty())
+        return QStringLiteral("Nome do Cliente não pode estar em branco!");
+    return {};
+}
+
+void TClientesForm::openSettings()
+{
+    Modules::open(QStringLiteral("TConfigForm"), this);
+}

@@ -1,0 +1,66 @@
+#include "registerpicker.h"
+
+#include "dataset.h"
+#include "dbgrid.h"
+#include "listwindow.h"
+#include "registerlist.h"
+
+#include <QKeyEvent>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+RegisterPicker::RegisterPicker(Dataset *dataset, const QString &caption, const QList<GridColumn> &columns,
+                               QWidget *parent)
+    : QDialog(parent), m_dataset(dataset)
+{
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
+                   | Qt::WindowCloseButtonHint);
+    setWindowTitle(caption);
+    setFont(QFont(QStringLiteral("Tahoma"), 8));
+
+    m_grid = new DBGrid(this);
+    m_grid->bind(dataset, columns);
+    m_grid->setTextColour(DBGrid::TextColour::NavyAll);
+    m_grid->setMinimumSize(420, 300);
+    QPushButton *ok = captionedButton(QStringLiteral("OK"), this);
+
+    m_top = new QVBoxLayout;
+    auto *layout = new QVBoxLayout(this);
+    layout->addLayout(m_top);
+    layout->addWidget(m_grid, 1);
+    layout->addWidget(ok, 0, Qt::AlignHCenter);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    connect(ok, &QPushButton::clicked, this, &RegisterPicker::choose);
+    connect(m_grid, &QAbstractItemView::doubleClicked, this, &RegisterPicker::choose);
+}
+
+void RegisterPicker::choose()
+{
+    // With no row to take (a search that found nothing) there is nothing to hand on.
+    if (!m_dataset->isOpen() || m_dataset->currentRow() < 0) {
+        reject();
+        return;
+    }
+    applyChoice();
+    accept();
+}
+
+void RegisterPicker::keyPressEvent(QKeyEvent *event)
+{
+    switch (event->key()) {
+    case Qt::Key_Escape:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        event->accept();
+        return;
+    default:
+        QDialog::keyPressEvent(event);
+    }
+}
+
+void RegisterPicker::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    centreOnScreen(this);
+}
