@@ -50,7 +50,7 @@ QColor firstRowColour(const QString &pdfPath)
     const int dpi = 50;
     const QImage page = renderPdfPage(pdfPath, 0, dpi);
     const double yMm = 10 + DemoReport::kHeaderHeight + DemoReport::kRowHeight / 2;
-    return page.pixelColor(qRound(160 / 25.4 * dpi), qRound(yMm / 25.4 * dpi));
+    return page.pixelColor(qRound(100 / 25.4 * dpi), qRound(yMm / 25.4 * dpi));
 }
 
 } // namespace
@@ -66,17 +66,18 @@ private slots:
         OutputSeams::setPrinterSetup({});
     }
 
-    // The demonstration pages, for a person to look at (docs/reports).
+    // The demonstration pages for a person to look at (docs/reports): written
+    // into TAVREL_REPORT_DEMO_DIR when it names a folder, else thrown away.
     void writeDemonstration()
     {
-        const QString folder = qEnvironmentVariable("TAVREL_REPORT_DEMO_DIR");
-        if (folder.isEmpty())
-            QSKIP("TAVREL_REPORT_DEMO_DIR names no folder for the demonstration");
+        QTemporaryDir scratch;
+        const QDir folder(qEnvironmentVariable("TAVREL_REPORT_DEMO_DIR", scratch.path()));
         DemoReport demo;
         demo.fillParts(60);
         const Document document = demo.report.prepare();
-        QVERIFY(Renderer::writePdf(document, QDir(folder).filePath(QStringLiteral("demo.pdf"))));
-        QVERIFY(RtfWriter::write(document, QDir(folder).filePath(QStringLiteral("demo.rtf"))));
+        QVERIFY(Renderer::writePdf(document, folder.filePath(QStringLiteral("demo.pdf"))));
+        QVERIFY(RtfWriter::write(document, folder.filePath(QStringLiteral("demo.rtf"))));
+        QCOMPARE(PdfProbe(folder.filePath(QStringLiteral("demo.pdf"))).pageCount(), 2);
     }
 
     void previewWindow_data()
@@ -157,10 +158,21 @@ private slots:
         QVERIFY(script.last().text.contains(QStringLiteral("/nonexistent-folder/relatorio.rtf")));
     }
 
-    // Printing from the preview prints one copy of the report laid out anew:
-    // its rows go on from where the shading switch stands after the preview.
+    // Printing from the preview prints one copy of the report laid out anew,
+    // on the report's own paper: its rows go on from where the shading
+    // switch stands after the preview.
+    void printOneCopy_data()
+    {
+        QTest::addColumn<double>("width");
+        QTest::addColumn<double>("height");
+        QTest::newRow("A4 Plus") << 210.0 << 330.0;
+        QTest::newRow("receipt, wider than long") << 180.0 << 130.0;
+        QTest::newRow("carnê") << 120.0 << 330.0;
+    }
     void printOneCopy()
     {
+        QFETCH(double, width);
+        QFETCH(double, height);
         QTemporaryDir dir;
         const QString printed = dir.filePath(QStringLiteral("impresso.pdf"));
         OutputSeams::setPrinterSetup([&](QPrinter &printer) {
@@ -169,6 +181,7 @@ private slots:
             return true;
         });
         DemoReport demo;
+        demo.report.setFormat(width == 210 ? Formats::a4Plus() : Formats::custom(width, height));
         demo.fillParts(3);
         withPreview(demo.report, [&](PreviewDialog &preview) {
             button(&preview, QStringLiteral("Imprimir"))->click();
@@ -176,8 +189,9 @@ private slots:
         const PdfProbe pdf(printed);
         QCOMPARE(pdf.pageCount(), 1);
         QCOMPARE(pdf.find(QStringLiteral("P003")).size(), size_t(1));
-        QVERIFY(qAbs(pdf.pageSizeMm(0).width() - 210) < 0.5);
-        QVERIFY(qAbs(pdf.pageSizeMm(0).height() - 330) < 0.5);
+        QVERIFY(qAbs(pdf.pageSizeMm(0).width() - width) < 0.5);
+        QVERIFY(qAbs(pdf.pageSizeMm(0).height() - height) < 0.5);
+        QVERIFY(qAbs(pdf.find(QStringLiteral("P001")).front().mm.left() - 12) < 0.5);
         // the preview took rows white, silver, white; the printed copy starts on silver
         QCOMPARE(firstRowColour(printed), QColor(192, 192, 192));
     }
