@@ -203,6 +203,14 @@ Band &Report::addBand(BandKind kind, double height)
     return *m_bands.back();
 }
 
+void Report::setFieldsVisible(const RowSource *source, bool visible)
+{
+    for (const auto &band : m_bands)
+        for (const auto &item : band->items())
+            if (auto *field = dynamic_cast<FieldItem *>(item.get()); field && field->source() == source)
+                field->setVisible(visible);
+}
+
 Document Report::prepare()
 {
     return Paginator(*this, clock()()).run();

@@ -2,54 +2,82 @@
 
 // The report engine: every printed document of the program (stock movements,
 // current stock, sales report, receipt, carnê, payables, service order) is a
-// report::Report built once at start and printed many times.
+// report::Report, built once when the program starts and printed many times.
 //
-// Building a report
-//   report::Report rep(QStringLiteral("Relatório de Vendas"));
-//   rep.setFormat(report::Formats::a4Plus());            // 210 × 330 mm, 10 mm margins
-//   report::Band &head = rep.addBand(report::BandKind::Header, 51);
-//   head.addField(1.6, 0, &settings, "CAB1").setFont(report::arial(18, true));
-//   head.addText(0, 30, "RELATÓRIO DE VENDAS").centredOver(190).setFont(report::arial(10, true));
-//   head.addHLine(0, 49, 190);
-//   report::Band &row = rep.addBand(report::BandKind::Detail, 5);
-//   row.setSource(&sales);                                   // one band per row
-//   row.addField(160, 0, &sales, "TOTALVENDA", "R$ 0.00");
-//   row.setShading(&m_shading);                              // white/silver, flips per row
-//   report::Band &foot = rep.addBand(report::BandKind::Footer, 11);
-//   foot.addSystemDateTime(0, 2);
-//   ...
-//   rep.preview(parent);                                     // modal 900 × 720 preview
+// BUILDING (units are millimetres; an item's position is from the top-left
+// corner of its band, whose left edge is the page's left margin)
 //
-// Units are millimetres; an item's position is from its band's top-left
-// corner, which sits at the page's left margin. A text item with no width
-// takes the width of its text and is anchored at x by its alignment: its left
-// edge (Left), its centre (Center) or its right edge (Right). A text box has a
-// width and height: it cuts what does not fit, and wraps at word boundaries
-// when asked (setWordWrap). Items keep pointers you may hold, to change their
-// text or hide them before a print (setText, setVisible).
+//   report::QueryRowSource m_settings{DM->createScratchQuery(this)};   // queryrowsource.h
+//   report::QueryRowSource m_sales{DM->createScratchQuery(this)};
+//   report::ShadingSwitch m_shading;                 // lives as long as the report
+//   report::Report m_report{QStringLiteral("Relatório de Vendas")};
 //
-// Data: a field reads a column of a RowSource (rowsource.h; QueryRowSource
-// in queryrowsource.h runs a statement on the one connection). Inside a
-// Detail or SubDetail band bound to that source it reads the row being
-// printed; anywhere else it reads the source's first row, and prints ""
-// when the source is empty. Masks: displaymask.h.
+//   m_report.setFormat(report::Formats::a4Plus());   // or Formats::custom(180, 130)
+//   report::Band &head = m_report.addBand(report::BandKind::Header, 51);
+//   head.addField(0, 0, &m_settings, "CAB1").setFont(report::arial(18, true));
+//   head.addText(0, 28, "RELATÓRIO DE VENDAS").centredOver(190).setFont(report::arial(10, true));
+//   m_dateLine = &head.addText(0, 34, {}).centredOver(190);   // keep it to set or hide
+//   head.addHLine(0, 49, 190);                       // pen width 1; 2 is thicker
+//   report::Band &row = m_report.addBand(report::BandKind::Detail, 5);
+//   row.setSource(&m_sales);                         // one band per row
+//   row.setShading(&m_shading);                      // white/silver by turns
+//   row.addField(0, 0, &m_sales, "IDVENDA");
+//   row.addFieldBox(40, 0, 60, 5, &m_sales, "NOMECLI");   // cuts what does not fit
+//   row.addField(190, 0, &m_sales, "TOTALVENDA", "R$ 0.00").rightAligned();
+//   report::Band &foot = m_report.addBand(report::BandKind::Footer, 11);
+//   foot.addSystemDateTime(0, 2);                    // "dd/mm/yyyy hh:mm:ss" of the print
 //
-// Bands and pages, in printing order:
-//   PageHeader  at the top of every page (setPages(Pages::First): only the first)
-//   Header      once, before the rows
+// PRINTING
+//
+//   m_settings.reload("select * from config where idconfig = 1");
+//   m_sales.reload(statement);
+//   m_dateLine->setText("Data da venda: " + day);  m_dateLine->setVisible(withDate);
+//   m_report.preview(this);                          // modal, 900 × 720
+//
+// For e-mail: PageImages::exportPages(m_report.prepare(), folder, this)
+// writes 00001.JPG... (pageimages.h). Renderer::writePdf and RtfWriter::write
+// save a prepared Document directly.
+//
+// ITEMS
+// - addText / addField without a box take the width of their text, anchored
+//   at x by their alignment: the left edge (default), the centre, or the
+//   right edge (rightAligned()). centredOver(w) centres over w mm from x.
+// - addTextBox / addFieldBox have a fixed box: one line cut at the box's
+//   width, or with setWordWrap(true) lines broken at word boundaries and cut
+//   at the box's lower edge. setAlignment(Qt::AlignHCenter) centres each line.
+// - setFont(report::arial(points, bold)), setColor(QColor(192, 192, 192)).
+// - addHLine / addVLine (length, pen width), addRect (outline, setFill).
+// - Every add returns a reference that stays valid for the report's life;
+//   setText and setVisible change an item before the next print.
+//   setFieldsVisible(source, false) hides every field of a source (blank form).
+//
+// FIELDS read a column of a RowSource (rowsource.h). In a Detail or SubDetail
+// band bound to that source they read the row being printed; anywhere else
+// the source's first row, and "" when it has none. Masks (displaymask.h):
+// "R$ #,##0.00", "R$ 0.00", "##,###,##0.00", "dd/mm/yyyy"; with none a
+// number prints plain (2,5) and a date as dd/mm/yyyy. Brazilian separators
+// whatever the machine's locale.
+//
+// BANDS, in printing order
+//   PageHeader  at the top of every page; setPages(Pages::First): the first only
+//   Header      once, before the rows, never repeated
 //   Detail      once per row of its source, or exactly once if it has none;
-//               rows that do not fit continue on the next page
-//   SubDetail   after each Detail, once per row of its own source
-//   Footer      once, right after the last row, or at the bottom of the last
-//               page (setAtPageBottom)
-//   PageFooter  at the bottom of every page (setPages(Pages::Last): only the last)
-// Header, detail rows and footer never repeat on later pages.
+//               a row that does not fit goes to the next page
+//   SubDetail   after each Detail, once per row of its own source (the carnê:
+//               a Detail without source for the sale, a SubDetail per stub)
+//   Footer      once, right after the last row; setAtPageBottom(true): at the
+//               bottom of the last page (the receipt)
+//   PageFooter  at the bottom of every page; setPages(Pages::Last): the last only
 //
-// Printing: prepare() lays the report out into a Document (document.h) with
-// the rows its sources hold now; preview() shows it (preview.h); renderer.h
-// writes a PDF, prints, or draws page images; rtfwriter.h writes RTF;
-// pageimages.h writes the JPEG files for e-mail. The system date and time
-// fields print the moment prepare() runs (a test may set the clock).
+// SHADING: a Detail or SubDetail with setShading paints each row's
+// background white or silver from the switch, which flips after every row
+// and is never reset, so the next print goes on from where this one stopped.
+//
+// PREVIEW: setPreviewZoom(Report::Zoom::WholePage) for the carnê; the
+// default fits the page width. Its buttons print one copy (laying the
+// report out again, so a printed copy takes the switch's next colours) and
+// save as PDF or RTF. Tests answer its file and printer questions through
+// outputseams.h and drive it through Messages::Script.
 
 #include "document.h"
 #include "rowsource.h"
@@ -121,6 +149,7 @@ class FieldItem : public TextItem
 {
 public:
     FieldItem(double left, double top, const RowSource *source, const QString &column, const QString &mask);
+    const RowSource *source() const { return m_source; }
 
 protected:
     QString content(const PrintContext &context) const override;
@@ -222,6 +251,8 @@ public:
     void setPages(Pages pages) { m_pages = pages; }
     Pages pages() const { return m_pages; }
 
+    const std::vector<std::unique_ptr<Item>> &items() const { return m_items; }
+
     // Adds the band's items to a page at `origin`, painting its shaded background first.
     void place(const PrintContext &context, QPointF origin, double width, Page &page) const;
 
@@ -249,6 +280,10 @@ public:
 
     Band &addBand(BandKind kind, double height);
     const std::vector<std::unique_ptr<Band>> &bands() const { return m_bands; }
+
+    // Shows or hides every field that reads `source` (a blank form hides
+    // the client's and the order's fields and keeps its captions).
+    void setFieldsVisible(const RowSource *source, bool visible);
 
     // Lays the report out with the rows its sources hold now. Each call
     // advances the shading switches by the rows it prints.

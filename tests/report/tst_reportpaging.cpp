@@ -147,6 +147,23 @@ private slots:
         QCOMPARE(again.pageOf(QStringLiteral("Fim")), 0);
     }
 
+    // A blank form: the fields of a source are hidden, captions and other
+    // sources' fields still print; showing them again brings the data back.
+    void fieldsOfOneSourceHidden()
+    {
+        DemoReport demo;
+        demo.fillParts(2);
+        demo.report.setFieldsVisible(&demo.parts, false);
+        Printed blank(demo.report);
+        QVERIFY(blank.pdf->find(QStringLiteral("P001")).empty());
+        QVERIFY(blank.pdf->find(QStringLiteral("1.235,50")).empty());
+        QCOMPARE(blank.pageOf(QStringLiteral("Meridel")), 0);
+        QCOMPARE(blank.pageOf(QStringLiteral("Código")), 0);
+        demo.report.setFieldsVisible(&demo.parts, true);
+        Printed filled(demo.report);
+        QCOMPARE(filled.pageOf(QStringLiteral("P002")), 0);
+    }
+
     // A receipt-like page: the footer sits at the bottom of the last page,
     // page header on every page, a page footer on the last page only.
     void bottomFooterAndPageBands()
