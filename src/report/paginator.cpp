@@ -56,29 +56,26 @@ Document Paginator::run()
 
 void Paginator::printRows(const Band &detail)
 {
-    const auto printOnce = [&] {
-        flow(detail);
-        for (const Band *sub : bandsOf(BandKind::SubDetail)) {
-            if (!sub->source()) {
-                flow(*sub);
-                continue;
-            }
-            for (int row = 0; row < sub->source()->rowCount(); ++row) {
-                m_context.currentRow[sub->source()] = row;
-                flow(*sub);
-            }
-            m_context.currentRow.erase(sub->source());
-        }
-    };
-    if (!detail.source()) {
-        printOnce();
-        return;
+    forEachRow(detail, [&] {
+        for (const Band *sub : bandsOf(BandKind::SubDetail))
+            forEachRow(*sub, [] {});
+    });
+}
+
+// Prints a band once per row of its source, or once when it has none, with
+// the source's current row set for its fields.
+void Paginator::forEachRow(const Band &band, const std::function<void()> &afterEach)
+{
+    const RowSource *source = band.source();
+    const int rows = source ? source->rowCount() : 1;
+    for (int row = 0; row < rows; ++row) {
+        if (source)
+            m_context.currentRow[source] = row;
+        flow(band);
+        afterEach();
     }
-    for (int row = 0; row < detail.source()->rowCount(); ++row) {
-        m_context.currentRow[detail.source()] = row;
-        printOnce();
-    }
-    m_context.currentRow.erase(detail.source());
+    if (source)
+        m_context.currentRow.erase(source);
 }
 
 // The page footers printed on every page reserve their room on each page;

@@ -21,7 +21,8 @@ private:
     void flow(const Band &band);
     void ensureRoom(double height);
     void placeAt(const Band &band, double top);
-    void printRows(const Band &band);
+    void printRows(const Band &detail);
+    void forEachRow(const Band &band, const std::function<void()> &afterEach);
     double bottomLimit() const;
     double pageFootersHeight(bool last) const;
     double lastPageFootersHeight() const;
