@@ -48,6 +48,8 @@ PdfProbe::PdfProbe(const QString &pdfPath) : m_path(pdfPath)
         }
     }
     m_valid = !m_pageSizesMm.empty();
+    if (!m_valid)
+        qFatal("pdftotext could not read %s (is poppler-utils installed?)", qPrintable(pdfPath));
 }
 
 QString PdfProbe::pageText(int page) const

@@ -17,6 +17,7 @@ struct PdfWord {
 class PdfProbe
 {
 public:
+    // Stops the test when the PDF cannot be read: nothing could be checked.
     explicit PdfProbe(const QString &pdfPath);
 
     bool isValid() const { return m_valid; }
