@@ -34,7 +34,12 @@ void DBGrid::bind(Dataset *dataset, const QList<GridColumn> &columns)
     connect(m_model, &QAbstractItemModel::modelReset, this, [this] { selectDatasetRow(); });
     connect(m_model, &QAbstractItemModel::rowsInserted, this, [this] { selectDatasetRow(); });
     connect(m_model, &QAbstractItemModel::rowsRemoved, this, [this] { selectDatasetRow(); });
-    connect(m_model, &QAbstractItemModel::dataChanged, this, [this] { copySelectedKey(selectedRow()); });
+    connect(m_model, &QAbstractItemModel::dataChanged, this,
+            [this](const QModelIndex &from, const QModelIndex &to) {
+                const int row = selectedRow();
+                if (row >= from.row() && row <= to.row())
+                    showSelectedRow(row);
+            });
     selectDatasetRow();
 }
 
@@ -86,6 +91,12 @@ void DBGrid::copySelectedKey(int row)
         m_keyLabel->setText(key);
 }
 
+void DBGrid::showSelectedRow(int row)
+{
+    copySelectedKey(row);
+    Q_EMIT selectedRowShown(row);
+}
+
 // The dataset's current row, wherever it was moved from, is the grid's selected row.
 void DBGrid::selectDatasetRow()
 {
@@ -100,7 +111,7 @@ void DBGrid::selectDatasetRow()
                                               QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
         }
         scrollTo(m_model->index(row, qMax(0, currentIndex().column())));
-        copySelectedKey(row);
+        showSelectedRow(row);
     } else {
         selectionModel()->clear();
     }
@@ -113,7 +124,7 @@ void DBGrid::onCurrentRowChanged(const QModelIndex &current)
 {
     if (!current.isValid())
         return;
-    copySelectedKey(current.row());
+    showSelectedRow(current.row());
     if (m_following)
         return;
     Dataset *ds = dataset();

@@ -46,12 +46,18 @@ public:
     // The selected row, or -1.
     int selectedRow() const;
 
+Q_SIGNALS:
+    // The grid shows another row as selected, or the selected row's values
+    // changed; screens that mirror the selected record listen to it.
+    void selectedRowShown(int row);
+
 protected:
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
     void selectDatasetRow();
     void onCurrentRowChanged(const QModelIndex &current);
+    void showSelectedRow(int row);
 
     DatasetModel *m_model = nullptr;
     TextColour m_textColour = TextColour::GridDefault;

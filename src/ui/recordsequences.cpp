@@ -91,12 +91,18 @@ bool deleteRecord(QWidget *opener, Dataset &dataset, const RecordTexts &texts, i
     const QString question = texts.deleteQuestion ? texts.deleteQuestion(dataset) : QString();
     if (!Messages::confirm(opener, texts.deleteTitle, question))
         return false;
-    return guarded(opener, [&] {
+    const bool deleted = guarded(opener, [&] {
         const QStringList dependents = texts.dependentDeletes ? texts.dependentDeletes(dataset) : QStringList();
         for (Dataset *other : texts.closeBeforeDelete)
             other->close();
         Records::deleteAtomically(dataset, dependents);
     });
+    if (!deleted) {
+        // The database kept the record: read the table again so the list shows
+        // it and no refused delete waits in the cache for the next save.
+        guarded(opener, [&] { Records::reopenAt(dataset, texts.wholeTable, texts.keyColumn, selectedKey); });
+    }
+    return deleted;
 }
 
 bool saveRecord(RecordWindow &window)

@@ -171,6 +171,7 @@ private Q_SLOTS:
         QCOMPARE(first->selectedRow(), 0);
         QCOMPARE(firstKey.text(), QStringLiteral("10"));
 
+        QSignalSpy shown(second, &DBGrid::selectedRowShown);
         // The user clicks the third row of the first list.
         const QRect third = first->visualRect(first->model()->index(2, 1));
         QTest::mouseClick(first->viewport(), Qt::LeftButton, {}, third.center());
@@ -178,6 +179,16 @@ private Q_SLOTS:
         QCOMPARE(second->selectedRow(), 2);
         QCOMPARE(firstKey.text(), QStringLiteral("30"));
         QCOMPARE(secondKey.text(), QStringLiteral("30"));
+        QVERIFY(!shown.isEmpty());
+        QCOMPARE(shown.last().at(0).toInt(), 2);
+
+        // New values of the selected row are shown again, with its key.
+        shown.clear();
+        clients()->edit();
+        clients()->field(QStringLiteral("IDCLIENTE")).setInteger(35);
+        clients()->post();
+        QVERIFY(!shown.isEmpty());
+        QCOMPARE(secondKey.text(), QStringLiteral("35"));
 
         // The arrow key moves it on.
         QTest::keyClick(first, Qt::Key_Down);

@@ -379,6 +379,35 @@ private Q_SLOTS:
         QCOMPARE(other.scalar(QStringLiteral("select count(*) from ordemserv")).toInt(), 1);
     }
 
+    void deleteRefusedByTheDatabaseKeepsTheClient()
+    {
+        m_db->addClient(1, QStringLiteral("ANA"));
+        m_db->addClient(2, QStringLiteral("BRUNO"));
+        openList();
+        m_list->clickRow(m_list->rowOf(QStringLiteral("BRUNO")));
+
+        // Another workstation is changing the client and has not committed.
+        fb::Connection other;
+        other.open(m_db->files.path());
+        other.execute(QStringLiteral("update clientes set cidade = 'SAO VICENTE' where idcliente = 2"));
+
+        Messages::Script script;
+        script.answerNextConfirmation(true);
+        click(m_list->remove);
+        QCOMPARE(script.last().kind, Messages::Kind::Error);
+        QVERIFY(!script.last().text.isEmpty());
+        QCOMPARE(m_db->count(QStringLiteral("select count(*) from clientes")), 2);
+        // The list still shows the client, and no delete waits in the cache.
+        QVERIFY(m_list->rowOf(QStringLiteral("BRUNO")) >= 0);
+        QVERIFY(!clients()->hasPendingUpdates());
+        QCOMPARE(m_list->selectedKey(), 2);
+
+        // A later save does not carry the refused delete with it.
+        other.rollbackRetaining();
+        addThroughList(QStringLiteral("CAIO"), script);
+        QCOMPARE(m_db->count(QStringLiteral("select count(*) from clientes")), 3);
+    }
+
     void anEmptyListDoesNothing()
     {
         openList();
