@@ -73,7 +73,7 @@ public:
     QByteArray write(const Page &page)
     {
         collect(page);
-        std::sort(m_blocks.begin(), m_blocks.end(),
+        std::stable_sort(m_blocks.begin(), m_blocks.end(),
                   [](const Block &a, const Block &b) { return a.top < b.top; });
         for (const Block &block : m_blocks)
             m_out += block.isRow ? rowParagraph(m_rows[block.index]) : ruleParagraph(m_rules[block.index]);
@@ -82,9 +82,8 @@ public:
 
 private:
     struct Rule {
-        QRectF rect;      // a horizontal line has no height
+        double left, right, top;
         double penMm;
-        bool box;
     };
     struct Block {
         double top;
@@ -99,19 +98,23 @@ private:
                 addText(*text);
             } else if (const auto *line = std::get_if<LineElement>(&element)) {
                 if (qFuzzyCompare(line->line.y1(), line->line.y2()))
-                    addRule({QRectF(QPointF(qMin(line->line.x1(), line->line.x2()), line->line.y1()),
-                                    QSizeF(qAbs(line->line.dx()), 0)), line->widthMm, false});
+                    m_rules.push_back({qMin(line->line.x1(), line->line.x2()), qMax(line->line.x1(), line->line.x2()),
+                                       line->line.y1(), line->widthMm});
             } else if (const auto *box = std::get_if<BoxElement>(&element)) {
-                if (box->penMm > 0)
-                    addRule({box->rect, box->penMm, true});
-                else if (box->fill.isValid() && box->fill != QColor(Qt::white))
+                // A box's top and bottom edges become rules; what it holds
+                // flows between them.
+                if (box->penMm > 0) {
+                    m_rules.push_back({box->rect.left(), box->rect.right(), box->rect.top(), box->penMm});
+                    m_rules.push_back({box->rect.left(), box->rect.right(), box->rect.bottom(), box->penMm});
+                }
+                if (box->penMm <= 0 && box->fill.isValid() && box->fill != QColor(Qt::white)) if (box->fill.isValid() && box->fill != QColor(Qt::white))
                     m_shades.push_back(*box);
             }
         }
         for (size_t i = 0; i < m_rows.size(); ++i)
             m_blocks.push_back({m_rows[i].top, true, i});
         for (size_t i = 0; i < m_rules.size(); ++i)
-            m_blocks.push_back({m_rules[i].rect.top(), false, i});
+            m_blocks.push_back({m_rules[i].top, false, i});
     }
 
     void addText(const TextElement &text)
@@ -124,8 +127,6 @@ private:
             }
         m_rows.push_back({text.rect.top(), text.rect.height(), {&text}});
     }
-
-    void addRule(const Rule &rule) { m_rules.push_back(rule); }
 
     // Space before the paragraph so it starts where the item stands.
     QByteArray spaceBefore(double top)
@@ -165,22 +166,15 @@ private:
         return out;
     }
 
+    // An empty line of minimal height whose bottom border is the rule.
     QByteArray ruleParagraph(const Rule &rule)
     {
         const int width = qBound(2, twips(rule.penMm), 75);
-        const QByteArray border = "\\brdrs\\brdrw" + QByteArray::number(width);
-        QByteArray out = "\\pard\\plain" + indents(rule.rect.left(), rule.rect.right());
-        if (rule.box) {
-            out += spaceBefore(rule.rect.top()) + "\\sl-" + QByteArray::number(twips(rule.rect.height()))
-                + "\\slmult0\\box" + border + "\\fs2 \\par\n";
-            m_y = rule.rect.bottom();
-        } else {
-            // An empty line of minimal height whose bottom border is the rule.
-            const double height = 0.5;
-            out += spaceBefore(rule.rect.top() - height) + "\\sl-" + QByteArray::number(twips(height))
-                + "\\slmult0\\brdrb" + border + "\\fs2 \\par\n";
-            m_y = rule.rect.top();
-        }
+        const double height = 0.5;
+        const QByteArray out = "\\pard\\plain" + indents(rule.left, rule.right) + spaceBefore(rule.top - height)
+            + "\\sl-" + QByteArray::number(twips(height)) + "\\slmult0\\brdrb\\brdrs\\brdrw"
+            + QByteArray::number(width) + "\\fs2 \\par\n";
+        m_y = rule.top;
         return out;
     }
 
@@ -210,9 +204,13 @@ private:
     QByteArray shading(const Row &row)
     {
         const double middle = row.top + row.height / 2;
-        for (const BoxElement &shade : m_shades)
-            if (shade.rect.top() <= middle && middle <= shade.rect.bottom())
-                return "\\cbpat" + QByteArray::number(m_colours.indexOf(shade.fill));
+        for (const BoxElement &shade : m_shades) {
+            if (shade.rect.top() <= middle && middle <= shade.rect.bottom()) {
+                // Solid: the pattern's colour at full shading, over the same background.
+                const QByteArray colour = QByteArray::number(m_colours.indexOf(shade.fill));
+                return "\\cbpat" + colour + "\\cfpat" + colour + "\\shading10000";
+            }
+        }
         return {};
     }
 

@@ -281,7 +281,30 @@ private slots:
         QVERIFY(rtf.contains("\\tqr\\tx"));
         // the rules under the headings and over the footer, silver rows shaded
         QCOMPARE(rtf.count("\\brdrb\\brdrs"), 2);
-        QCOMPARE(rtf.count("\\cbpat"), 30);
+        QCOMPARE(rtf.count("\\cbpat2\\cfpat2\\shading10000"), 30);
+        QVERIFY(rtf.contains("{\\colortbl;\\red0\\green0\\blue0;\\red192\\green192\\blue192;}"));
+    }
+
+    // What a box holds comes between the borders of its top and bottom edges.
+    void rtfBoxEdges()
+    {
+        Report form(QStringLiteral("Ordem de Serviço"));
+        form.setFormat(Formats::a4Plus());
+        Band &footer = form.addBand(BandKind::PageFooter, 91);
+        footer.addText(5.0, 3.2, QStringLiteral("Anotações Gerais:"));
+        footer.addRect(4.5, 9.0, 180.7, 45.5);
+        footer.addHLine(8.7, 15.1, 171.4);
+        footer.addText(8.7, 57.1, QStringLiteral("Garantia")).centredOver(171.4);
+        const QByteArray rtf = RtfWriter::toRtf(form.prepare());
+        QCOMPARE(rtf.count("\\brdrb\\brdrs"), 3);
+        const qsizetype caption = rtf.indexOf("Anota");
+        const qsizetype top = rtf.indexOf("\\brdrb");
+        const qsizetype line = rtf.indexOf("\\brdrb", top + 1);
+        const qsizetype bottom = rtf.indexOf("\\brdrb", line + 1);
+        const qsizetype warranty = rtf.indexOf("Garantia}");
+        QVERIFY(caption < top && top < line && line < bottom && bottom < warranty);
+        // the box's edges span its width: 4.5 mm in from the left margin, 4.8 mm from the right
+        QCOMPARE(rtf.count("\\li255\\ri272"), 2);
     }
 };
 
