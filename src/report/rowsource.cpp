@@ -2,6 +2,14 @@
 
 namespace report {
 
+double sum(const RowSource &source, const QString &column)
+{
+    double total = 0;
+    for (int row = 0; row < source.rowCount(); ++row)
+        total += source.value(row, column).toDouble();
+    return total;
+}
+
 QVariant TableRowSource::value(int row, const QString &column) const
 {
     if (row < 0 || row >= rowCount())

@@ -18,6 +18,9 @@ public:
     virtual QVariant value(int row, const QString &column) const = 0;
 };
 
+// The sum of a numeric column over every row (a report's total line).
+double sum(const RowSource &source, const QString &column);
+
 // Rows kept in memory: labels set by code, fixed lists, and the tests.
 class TableRowSource : public RowSource
 {

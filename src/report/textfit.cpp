@@ -30,13 +30,18 @@ QFontMetricsF metrics(const QFont &font)
 
 constexpr double kMmPerDot = 25.4 / kReferenceDpi;
 
-// The longest start of `text` that fits `widthMm`, at least one character.
+// The length of the longest start of `text` that fits `widthMm` (maybe 0).
 int fittingLength(const QString &text, const QFontMetricsF &fm, double widthMm)
 {
-    int length = int(text.size());
-    while (length > 1 && fm.horizontalAdvance(text.left(length)) * kMmPerDot > widthMm)
-        --length;
-    return length;
+    int fits = 0, tooLong = int(text.size()) + 1;
+    while (tooLong - fits > 1) {
+        const int middle = (fits + tooLong) / 2;
+        if (fm.horizontalAdvance(text.left(middle)) * kMmPerDot <= widthMm)
+            fits = middle;
+        else
+            tooLong = middle;
+    }
+    return fits;
 }
 
 // Breaks one paragraph into lines at spaces; a word wider than the box is
@@ -55,7 +60,7 @@ QStringList wrapParagraph(const QString &paragraph, const QFontMetricsF &fm, dou
         if (!line.isEmpty())
             lines << line;
         while (!fits(word)) {
-            const int n = fittingLength(word, fm, widthMm);
+            const int n = qMax(1, fittingLength(word, fm, widthMm));
             lines << word.left(n);
             word = word.mid(n);
         }
@@ -87,9 +92,7 @@ QStringList TextFit::fit(const QString &text, const QFont &font, double widthMm,
             lines += wrapParagraph(paragraph, fm, widthMm);
     } else {
         const QString &first = paragraphs.first();
-        lines << (first.isEmpty() ? first : first.left(fittingLength(first, fm, widthMm)));
-        if (!first.isEmpty() && fm.horizontalAdvance(lines.first()) * kMmPerDot > widthMm)
-            lines.first().clear();
+        lines << first.left(fittingLength(first, fm, widthMm));
     }
     const int visible = qMax(1, int((heightMm + 0.01) / lineHeight(font)));
     return lines.mid(0, visible);

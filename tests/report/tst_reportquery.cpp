@@ -75,6 +75,7 @@ private slots:
         QCOMPARE(all.line(0, firstRow), QStringList({"Aluguel", "05/03/2026", "R$", "1234,50"}));
         QCOMPARE(all.line(0, firstRow + 5), QStringList({"Energia", "20/03/2026", "R$", "87,25"}));
         QCOMPARE(all.line(0, 10 + 1.9), QStringList({"Eletrônica", "São", "Jorge"}));
+        QCOMPARE(sum(accounts, QStringLiteral("VALOR")), 1234.5 + 87.25);
 
         // the next print reloads with its own statement and sees the database as it is now
         m_dm->Database().execute(QStringLiteral("update contaspagar set valor = 99 where idconta = 2"));
@@ -88,6 +89,7 @@ private slots:
         accounts.reload(QStringLiteral("select * from contaspagar where idconta = 0"));
         settings.reload(QStringLiteral("select * from config where idconfig = 2"));
         QCOMPARE(accounts.rowCount(), 0);
+        QCOMPARE(sum(accounts, QStringLiteral("VALOR")), 0.0);
         PdfProbe none = print();
         QVERIFY(none.words().empty());
     }
