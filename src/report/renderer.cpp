@@ -16,7 +16,10 @@ public:
 
     void operator()(const TextElement &text) const
     {
-        m_painter.setFont(text.font);
+        // Unhinted, as the layout measured it, whatever font the report was given.
+        QFont font = text.font;
+        font.setHintingPreference(QFont::PreferNoHinting);
+        m_painter.setFont(font);
         m_painter.setPen(text.color);
         m_painter.drawText(scaled(text.rect), int(text.alignment | Qt::AlignTop) | Qt::TextSingleLine
                                | Qt::TextDontClip, text.text);

@@ -34,6 +34,7 @@
 //   m_dateLine->setText("Data da venda: " + day);  m_dateLine->setVisible(withDate);
 //   m_report.preview(this);                          // modal, 900 × 720
 //
+// A total line: report::sum(m_accounts, "VALOR") (rowsource.h).
 // For e-mail: PageImages::exportPages(m_report.prepare(), folder, this)
 // writes 00001.JPG... (pageimages.h). Renderer::writePdf and RtfWriter::write
 // save a prepared Document directly.
