@@ -205,6 +205,56 @@ private slots:
         QVERIFY(qAbs(pdf.pageSizeMm(0).height() - 130) < 0.5);
     }
 
+    // Page headers and footers on every page, or on the first or last only;
+    // a page footer stands at the bottom of the page and the rows keep clear of it.
+    void pageBandsRepeat_data()
+    {
+        QTest::addColumn<int>("headerPages");
+        QTest::addColumn<int>("footerPages");
+        QTest::addColumn<QList<int>>("headerOn");
+        QTest::addColumn<QList<int>>("footerOn");
+        QTest::newRow("every page") << int(Pages::Every) << int(Pages::Every) << QList<int>{0, 1} << QList<int>{0, 1};
+        QTest::newRow("service order: first and last")
+            << int(Pages::First) << int(Pages::Last) << QList<int>{0} << QList<int>{1};
+    }
+    void pageBandsRepeat()
+    {
+        QFETCH(int, headerPages);
+        QFETCH(int, footerPages);
+        QFETCH(QList<int>, headerOn);
+        QFETCH(QList<int>, footerOn);
+
+        DemoReport demo;
+        Band &top = demo.report.addBand(BandKind::PageHeader, 12);
+        top.setPages(Pages(headerPages));
+        top.addText(0, 0, QStringLiteral("Topo"));
+        Band &bottom = demo.report.addBand(BandKind::PageFooter, 20);
+        bottom.setPages(Pages(footerPages));
+        bottom.addText(0, 2, QStringLiteral("Base"));
+        demo.fillParts(60);
+        Printed printed(demo.report);
+        const PdfProbe &pdf = *printed.pdf;
+
+        QCOMPARE(pdf.pageCount(), 2);
+        QList<int> headerPagesFound, footerPagesFound;
+        for (const PdfWord &w : pdf.find(QStringLiteral("Topo"))) {
+            headerPagesFound << w.page;
+            QVERIFY(qAbs(w.mm.top() - 10) < 0.8);
+        }
+        for (const PdfWord &w : pdf.find(QStringLiteral("Base"))) {
+            footerPagesFound << w.page;
+            QVERIFY(qAbs(w.mm.top() - (330 - 10 - 20 + 2)) < 0.8);
+        }
+        QCOMPARE(headerPagesFound, headerOn);
+        QCOMPARE(footerPagesFound, footerOn);
+        // no row reaches into a page footer printed on its page
+        for (const PdfWord &w : pdf.words())
+            if (w.text.startsWith(u'P') && footerOn.contains(w.page))
+                QVERIFY2(w.mm.bottom() < 330 - 10 - 20, qPrintable(w.text));
+        // the header moves the first row down by its height
+        QVERIFY(qAbs(printed.topOf(rowName(1)) - (10 + 12 + DemoReport::kHeaderHeight + 0.5)) < 0.8);
+    }
+
     // A band with no source prints once; the sub-detail then prints every
     // row of its own source (the carnê: the sale once, then the stubs).
     void subDetailAfterSingleDetail()
