@@ -52,9 +52,10 @@ void DBEdit::showField()
         else
             text = field.displayText();
     }
-    if (text != this->text())
+    if (text != this->text()) {
         setText(text);
-    setCursorPosition(0);
+        setCursorPosition(0);
+    }
 }
 
 QVariant DBEdit::valueOf(const QString &text, bool *ok) const

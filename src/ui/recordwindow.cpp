@@ -39,8 +39,10 @@ void RecordWindow::showEvent(QShowEvent *event)
 
 void RecordWindow::keyPressEvent(QKeyEvent *event)
 {
-    // Enter in a box does not press a button here; only Esc closes (and cancels).
-    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+    // Enter does not press a default button; Esc cancels only where the window says so.
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    const bool ignoredEsc = event->key() == Qt::Key_Escape && !m_escapeCancels;
+    if (enter || ignoredEsc) {
         event->accept();
         return;
     }

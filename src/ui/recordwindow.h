@@ -10,6 +10,7 @@ class Dataset;
 // "Adicionar" button of another screen) and destroyed by its opener. Its
 // caption says whether it adds or changes the record. Closing it in any way
 // other than a successful save cancels the dataset's pending edit or insertion.
+// Enter presses no button; Esc cancels unless the window gives it no meaning.
 class RecordWindow : public QDialog
 {
     Q_OBJECT
@@ -28,6 +29,9 @@ public:
     // The screen's message for a missing required input, or "" when all is there.
     virtual QString validationMessage() const { return {}; }
 
+    // Esc cancels and closes (true at first); windows without that key turn it off.
+    void setEscapeCancels(bool cancels) { m_escapeCancels = cancels; }
+
     void done(int result) override;
 
 public Q_SLOTS:
@@ -43,4 +47,5 @@ protected:
 private:
     Dataset *m_dataset;
     RecordTexts m_texts;
+    bool m_escapeCancels = true;
 };

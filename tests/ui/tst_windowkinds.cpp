@@ -2,6 +2,7 @@
 // when closed, centred, minimized onto the main window's tool bar) and record
 // windows that drop a pending change however they are closed.
 
+#include "keymap.h"
 #include "listwindow.h"
 #include "messages.h"
 #include "recordwindow.h"
@@ -152,14 +153,21 @@ private Q_SLOTS:
             clients->field(QStringLiteral("NOME")).setString(QStringLiteral("TYPED"));
 
             RecordWindow window(clients, RecordTexts{});
+            auto *layout = new QVBoxLayout(&window);
+            auto *cancel = new QPushButton(QStringLiteral("Cancelar [ESC]"));
+            layout->addWidget(new QLineEdit);
+            layout->addWidget(cancel);
+            connect(cancel, &QPushButton::clicked, &window, &RecordWindow::cancel);
+            auto *keys = new KeyMap(&window);
+            keys->press(KeyMap::Esc, cancel);
             window.show();
             QVERIFY(QTest::qWaitForWindowExposed(&window));
             if (how == QLatin1String("cancel"))
-                window.cancel();
+                QTest::mouseClick(cancel, Qt::LeftButton);
             else if (how == QLatin1String("close"))
                 window.close();
             else
-                QTest::keyClick(&window, Qt::Key_Escape);
+                QTest::keyClick(window.focusWidget() ? window.focusWidget() : &window, Qt::Key_Escape);
 
             QVERIFY(!window.isVisible());
             QCOMPARE(clients->state(), Dataset::State::Browse);
@@ -169,7 +177,7 @@ private Q_SLOTS:
         }
     }
 
-    void enterInARecordWindowPressesNothing()
+    void enterPressesNothingAndEscOnlyWhereItCancels()
     {
         UiDatabase db;
         db.dm.ClientesQuery->open();
@@ -187,6 +195,16 @@ private Q_SLOTS:
         QTest::keyClick(box, Qt::Key_Return);
         QCOMPARE(clicks.count(), 0);
         QVERIFY(window.isVisible());
+        // A window that gives Esc no meaning stays open, its record in edit.
+        window.setEscapeCancels(false);
+        db.dm.ClientesQuery->append();
+        QTest::keyClick(box, Qt::Key_Escape);
+        QVERIFY(window.isVisible());
+        QCOMPARE(db.dm.ClientesQuery->state(), Dataset::State::Insert);
+        window.setEscapeCancels(true);
+        QTest::keyClick(box, Qt::Key_Escape);
+        QVERIFY(!window.isVisible());
+        QCOMPARE(db.dm.ClientesQuery->state(), Dataset::State::Browse);
     }
 };
 
