@@ -23,8 +23,12 @@ DBGrid::DBGrid(QWidget *parent) : QTableView(parent)
 void DBGrid::bind(Dataset *dataset, const QList<GridColumn> &columns)
 {
     DatasetModel *old = m_model;
+    QItemSelectionModel *oldSelection = selectionModel();
+    if (old)
+        disconnect(old->dataset(), nullptr, this, nullptr);
     m_model = new DatasetModel(dataset, columns, this);
     setModel(m_model);
+    delete oldSelection;
     delete old;
 
     connect(selectionModel(), &QItemSelectionModel::currentRowChanged, this,

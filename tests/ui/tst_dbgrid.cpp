@@ -146,6 +146,29 @@ private Q_SLOTS:
         QCOMPARE(second.model()->data(second.model()->index(0, 1)).toString(), QStringLiteral("CLIENTE 5"));
     }
 
+    void aGridBoundAgainFollowsOnlyItsNewDataset()
+    {
+        for (int i = 1; i <= 3; ++i) {
+            m_db->addClient(i, QStringLiteral("CLIENTE %1").arg(i));
+            m_db->addOrder(i, 1);
+        }
+        clients()->reopen(QStringLiteral("select * from clientes order by idcliente"));
+        Dataset *orders = m_db->dm.OrdensQuery;
+        orders->reopen(QStringLiteral("select * from ordemserv order by idordem"));
+
+        DBGrid grid;
+        grid.bind(clients(), kClientColumns);
+        grid.bind(orders, {{QStringLiteral("Descrição"), QStringLiteral("DESCRICAO")}});
+        QCOMPARE(grid.model()->columnCount(), 1);
+        QCOMPARE(grid.model()->data(grid.model()->index(1, 0)).toString(), QStringLiteral("TV 2"));
+
+        orders->moveTo(2);
+        QCOMPARE(grid.selectedRow(), 2);
+        clients()->moveTo(1);
+        QCOMPARE(grid.selectedRow(), 2);
+        QCOMPARE(orders->currentRow(), 2);
+    }
+
     void selectedRowAndCurrentRowFollowEachOther()
     {
         for (int i = 1; i <= 6; ++i)
