@@ -24,6 +24,18 @@ void ListWindow::setMinimizable(bool minimizable)
     setWindowFlag(Qt::WindowMinimizeButtonHint, minimizable);
 }
 
+void ListWindow::setResizable(bool resizable)
+{
+    m_resizable = resizable;
+    setWindowFlag(Qt::WindowMaximizeButtonHint, resizable);
+    if (resizable) {
+        setMinimumSize(0, 0);
+        setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    } else if (isVisible()) {
+        setFixedSize(size());
+    }
+}
+
 int ListWindow::selectedKey() const
 {
     return m_selectedKey->text().trimmed().toInt();
@@ -46,6 +58,8 @@ void ListWindow::showEvent(QShowEvent *event)
     QWidget::showEvent(event);
     if (!m_centred) {
         m_centred = true;
+        if (!m_resizable)
+            setFixedSize(size());
         centreOnScreen(this);
     }
 }

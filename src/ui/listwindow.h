@@ -16,6 +16,9 @@ public:
 
     // Some windows offer no minimize button.
     void setMinimizable(bool minimizable);
+    // Most module windows keep the size they open with and cannot be maximized;
+    // the client, supplier and product lists can be resized.
+    void setResizable(bool resizable);
 
     // The hidden label that keeps the key of the row the list shows as selected.
     QLabel *selectedKeyLabel() const { return m_selectedKey; }
@@ -29,6 +32,7 @@ protected:
 private:
     QLabel *m_selectedKey;
     bool m_centred = false;
+    bool m_resizable = true;
 };
 
 // Centres a window on the screen it is shown on.

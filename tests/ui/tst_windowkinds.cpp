@@ -120,13 +120,28 @@ private Q_SLOTS:
         QTRY_VERIFY(main.buttons().isEmpty());
     }
 
-    void windowWithoutMinimizeButton()
+    void windowButtonsAndBorder()
     {
         MainWindow main;
-        ListWindow list(&main, QStringLiteral("Carnês Quitados"));
-        QVERIFY(list.windowFlags() & Qt::WindowMinimizeButtonHint);
-        list.setMinimizable(false);
-        QVERIFY(!(list.windowFlags() & Qt::WindowMinimizeButtonHint));
+        ListWindow fixed(&main, QStringLiteral("Carnês Quitados"));
+        QVERIFY(fixed.windowFlags() & Qt::WindowMinimizeButtonHint);
+        fixed.setMinimizable(false);
+        fixed.setResizable(false);
+        fixed.resize(320, 240);
+        fixed.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&fixed));
+        QVERIFY(!(fixed.windowFlags() & Qt::WindowMinimizeButtonHint));
+        QVERIFY(!(fixed.windowFlags() & Qt::WindowMaximizeButtonHint));
+        QCOMPARE(fixed.minimumSize(), QSize(320, 240));
+        QCOMPARE(fixed.maximumSize(), QSize(320, 240));
+
+        ListWindow resizable(&main, QStringLiteral("Lista de Clientes"));
+        resizable.resize(320, 240);
+        resizable.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&resizable));
+        resizable.resize(400, 300);
+        QCOMPARE(resizable.size(), QSize(400, 300));
+        QVERIFY(resizable.windowFlags() & Qt::WindowMaximizeButtonHint);
     }
 
     void closingARecordWindowDropsThePendingChange_data()
