@@ -228,7 +228,7 @@ void DBComboBox::setFreeText(bool free)
 {
     setEditable(free);
     if (free) {
-        connect(lineEdit(), &QLineEdit::textEdited, this, &DBComboBox::onTextEdited);
+        connect(lineEdit(), &QLineEdit::textEdited, this, &DBComboBox::onTextEdited, Qt::UniqueConnection);
         // The list never grows from what is typed.
         setInsertPolicy(QComboBox::NoInsert);
     }
