@@ -342,6 +342,20 @@ private Q_SLOTS:
                  qPrintable(QStringLiteral("text starts %1 px from the top").arg(cell.textOffset.y())));
     }
 
+    void aScratchQueryShowsTheColumnsOfItsStatement()
+    {
+        m_db->addClient(1, QStringLiteral("ANA"));
+        m_db->addClient(7, QStringLiteral("BIA"));
+        Dataset *scratch = m_db->dm.AuxQuery;
+        DBGrid grid;
+        // Bound while closed: its columns are known only once it opens.
+        grid.bind(scratch, {{QStringLiteral("Maior"), QStringLiteral("COD")}});
+        QCOMPARE(grid.model()->rowCount(), 0);
+        scratch->reopen(QStringLiteral("select max(idcliente)as cod from clientes"));
+        QCOMPARE(grid.model()->rowCount(), 1);
+        QCOMPARE(grid.model()->data(grid.model()->index(0, 0)).toString(), QStringLiteral("7"));
+    }
+
     void cellsShowPlainValues()
     {
         m_db->run(QStringLiteral("insert into contaspagar (idconta, nomeconta, valor, datavencto) "
