@@ -210,9 +210,9 @@ bool TCadProdForm::numberIsFree()
             const QString existing = lookup->field(QStringLiteral("DESCRICAO")).asString();
             lookup->close();
             if (!existing.isEmpty()) {
-                Messages::inform(this,
-                                 QStringLiteral("Escolha outro código.\n") + typed + QStringLiteral(" - ") + existing,
-                                 QStringLiteral("Código já em uso!"));
+                Messages::warn(this,
+                               QStringLiteral("Escolha outro código.\n") + typed + QStringLiteral(" - ") + existing,
+                               QStringLiteral("Código já em uso!"));
                 m_code->setFocus();
                 return false;
             }
@@ -238,15 +238,10 @@ void TCadProdForm::reloadGroups()
     }
 }
 
+// The supplier picker fills "Cod. Fornecedor" and "Nome do Fornecedor" itself,
+// or says there is no supplier to choose.
 void TCadProdForm::pickSupplier()
 {
-    Dataset *suppliers = DM->ForneQuery;
-    const bool hasSupplier = suppliers->isOpen() && suppliers->currentRow() >= 0
-                             && suppliers->field(QStringLiteral("IDFORNECE")).asInteger() != 0;
-    if (!hasSupplier) {
-        Messages::inform(this, QStringLiteral("Não existe fornecedor cadastrado!"));
-        return;
-    }
     Modules::open(QStringLiteral("TForneForm2"), this);
 }
 

@@ -132,8 +132,8 @@ void TProdForm::search()
 
 void TProdForm::showColourLegend()
 {
-    Messages::inform(this,
-                     QStringLiteral("Preto - Quantidade em estoque maior que quantidade mínima.\n"
-                                    "Vermelho - Quantidade em estoque menor que quantidade mínima."),
-                     QStringLiteral("Legenda Estoque"));
+    Messages::warn(this,
+                   QStringLiteral("Preto - Quantidade em estoque maior que quantidade mínima.\n"
+                                  "Vermelho - Quantidade em estoque menor que quantidade mínima."),
+                   QStringLiteral("Legenda Estoque"));
 }

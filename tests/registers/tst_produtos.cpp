@@ -11,6 +11,7 @@
 #include "produtosgrupos.h"
 #include "produtoslista.h"
 #include "produtospicker.h"
+#include "registerpicker.h"
 #include "registerswindows.h"
 
 #include <QComboBox>
@@ -216,6 +217,7 @@ private Q_SLOTS:
         TProdForm *list = openList();
         Messages::Script script;
         click(list, QStringLiteral("Legenda Cores"));
+        QCOMPARE(script.last().kind, Messages::Kind::Warning);
         QCOMPARE(script.last().title, QStringLiteral("Legenda Estoque"));
         QCOMPARE(script.last().text, QStringLiteral("Preto - Quantidade em estoque maior que quantidade mínima.\n"
                                                     "Vermelho - Quantidade em estoque menor que quantidade mínima."));
@@ -286,6 +288,7 @@ private Q_SLOTS:
             typeInto(dialog, QStringLiteral("Descrição (Nome do Produto)"), QStringLiteral("OUTRO"));
             click(dialog, QStringLiteral("Gravar"));
             QVERIFY(dialog->isVisible());
+            QCOMPARE(script.last().kind, Messages::Kind::Warning);
             QCOMPARE(script.last().title, QStringLiteral("Código já em uso!"));
             QCOMPARE(script.last().text, QStringLiteral("Escolha outro código.\n") + typed + QStringLiteral(" - PARAFUSO"));
             // Another number goes through.
@@ -380,37 +383,103 @@ private Q_SLOTS:
         QCOMPARE(list->selectedKey(), 1);
     }
 
-    void supplierChosenThenCancelledLeavesTheProduct()
+    void supplierChosenWithThePicker_data()
     {
+        QTest::addColumn<bool>("save");
+        QTest::newRow("cancelled: the product is left as it was") << false;
+        QTest::newRow("saved: code and name copied into the product") << true;
+    }
+    void supplierChosenWithThePicker()
+    {
+        QFETCH(bool, save);
+        Registers::registerSupplierWindows();
         m_db->addProduct(1, QStringLiteral("0000001"), QStringLiteral("PARAFUSO"));
-        m_db->run(QStringLiteral("insert into fornecedores (idfornece, nomefantasia) values (5, 'Metalúrgica Sul')"));
-        m_db->dm.ForneQuery->reopen(QStringLiteral("select * from fornecedores"));
+        m_db->run(QStringLiteral("insert into fornecedores (idfornece, nomefantasia) values (5, 'Metalurgica Sul')"));
+        m_db->run(QStringLiteral("insert into fornecedores (idfornece, nomefantasia) values (6, 'Casa Ferro')"));
+        m_db->dm.ForneQuery->reopen(QStringLiteral("select * from fornecedores order by nomefantasia"));
         TProdForm *list = openList();
         Messages::Script script;
+        QStringList windows;
         script.onModal([&](QDialog *dialog) {
-            auto *form = qobject_cast<TCadProdForm *>(dialog);
-            QVERIFY(form);
-            form->setSupplier(QStringLiteral("5"), QStringLiteral("Metalúrgica Sul"));
+            windows << dialog->windowTitle();
+            if (dialog->windowTitle() == QStringLiteral("Fornecedores")) {
+                auto *picker = qobject_cast<RegisterPicker *>(dialog);
+                QVERIFY(picker);
+                const QRect second = picker->grid()->visualRect(picker->grid()->model()->index(1, 1));
+                QTest::mouseClick(picker->grid()->viewport(), Qt::LeftButton, {}, second.center());
+                click(dialog, QStringLiteral("OK"));
+                return;
+            }
+            click(dialog, QStringLiteral("..."));
+            QCOMPARE(named<QLineEdit>(dialog, QStringLiteral("Cod. Fornecedor"))->text(), QStringLiteral("5"));
+            QCOMPARE(named<QLineEdit>(dialog, QStringLiteral("Nome do Fornecedor"))->text(),
+                     QStringLiteral("Metalurgica Sul"));
+            // Nothing reaches the product before "Gravar".
+            QVERIFY(products()->field(QStringLiteral("IDFORNECE")).isNull());
             typeInto(dialog, QStringLiteral("Marca / Fabricante"), QStringLiteral("ACME"));
-            QTest::keyClick(named<QLineEdit>(dialog, QStringLiteral("Marca / Fabricante")), Qt::Key_Escape);
+            if (save)
+                click(dialog, QStringLiteral("Gravar"));
+            else
+                QTest::keyClick(named<QLineEdit>(dialog, QStringLiteral("Marca / Fabricante")), Qt::Key_Escape);
             QVERIFY(!dialog->isVisible());
         });
         click(list, QStringLiteral("Editar Produto"));
-        QVERIFY(m_db->scalar(QStringLiteral("select idfornece from prodforne where idprod = 1")).isNull());
-        QVERIFY(m_db->scalar(QStringLiteral("select marca from prodforne where idprod = 1")).isNull());
+        QCOMPARE(windows, (QStringList{"Alteração de Produto", "Fornecedores"}));
+        QVERIFY2(script.shown().isEmpty(), qPrintable(script.texts().join('|')));
         QVERIFY(!products()->isEditing());
-        QCOMPARE(products()->field(QStringLiteral("MARCA")).asString(), QString());
+        const QVariant supplier = m_db->scalar(QStringLiteral("select idfornece from prodforne where idprod = 1"));
+        const QVariant name = m_db->scalar(QStringLiteral("select nomeforne from prodforne where idprod = 1"));
+        const QVariant brand = m_db->scalar(QStringLiteral("select marca from prodforne where idprod = 1"));
+        if (save) {
+            QCOMPARE(supplier.toInt(), 5);
+            QCOMPARE(name.toString(), QStringLiteral("Metalurgica Sul"));
+            QCOMPARE(brand.toString(), QStringLiteral("ACME"));
+        } else {
+            QVERIFY(supplier.isNull());
+            QVERIFY(name.isNull());
+            QVERIFY(brand.isNull());
+            QCOMPARE(products()->field(QStringLiteral("MARCA")).asString(), QString());
+        }
     }
 
     void supplierPickerNeedsASupplier()
     {
+        Registers::registerSupplierWindows();
         m_db->addProduct(1, QStringLiteral("0000001"), QStringLiteral("PARAFUSO"));
         m_db->dm.ForneQuery->reopen(QStringLiteral("select * from fornecedores"));
         TProdForm *list = openList();
         Messages::Script script;
-        script.onModal([&](QDialog *dialog) { click(dialog, QStringLiteral("...")); });
+        script.onModal([&](QDialog *dialog) {
+            QCOMPARE(dialog->windowTitle(), QStringLiteral("Alteração de Produto"));
+            click(dialog, QStringLiteral("..."));
+        });
         click(list, QStringLiteral("Editar Produto"));
         QCOMPARE(script.texts(), QStringList{QStringLiteral("Não existe fornecedor cadastrado!")});
+    }
+
+    void supplierAddedFromTheProductWindowIsNotFilledIn()
+    {
+        Registers::registerSupplierWindows();
+        TProdForm *list = openList();
+        Messages::Script script;
+        QStringList windows;
+        script.onModal([&](QDialog *dialog) {
+            windows << dialog->windowTitle();
+            if (windows.size() == 2) {
+                typeInto(dialog, QStringLiteral("Nome Fantasia"), QStringLiteral("Nova Loja"));
+                click(dialog, QStringLiteral("Gravar"));
+                return;
+            }
+            click(dialog, QStringLiteral("Adicionar Fornecedor"));
+            QVERIFY(products()->isEditing());
+            QCOMPARE(named<QLineEdit>(dialog, QStringLiteral("Cod. Fornecedor"))->text(), QString());
+            typeInto(dialog, QStringLiteral("Descrição (Nome do Produto)"), QStringLiteral("CABO"));
+            click(dialog, QStringLiteral("Gravar"));
+        });
+        click(list, QStringLiteral("Cadastrar Produto"));
+        QCOMPARE(windows, (QStringList{"Cadastro de Produto", "Cadastro de Fornecedor"}));
+        QCOMPARE(m_db->count(QStringLiteral("select count(*) from fornecedores where nomefantasia = 'Nova Loja'")), 1);
+        QCOMPARE(m_db->count(QStringLiteral("select count(*) from prodforne where descricao = 'CABO' and idfornece is null")), 1);
     }
 
     void recordGoneOnAnotherWorkstation_data()
