@@ -149,6 +149,12 @@ void DBGrid::keyPressEvent(QKeyEvent *event)
     QTableView::keyPressEvent(event);
 }
 
+QItemSelectionModel::SelectionFlags DBGrid::selectionCommand(const QModelIndex &index, const QEvent *) const
+{
+    return index.isValid() ? QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows
+                           : QItemSelectionModel::NoUpdate;
+}
+
 GridCellPainter::GridCellPainter(DBGrid *grid) : QStyledItemDelegate(grid), m_grid(grid) {}
 
 void GridCellPainter::paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const

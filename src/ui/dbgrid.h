@@ -53,6 +53,10 @@ Q_SIGNALS:
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
+    // A row stays selected until another is chosen: no Ctrl+click toggling,
+    // no clearing by a click below the last row.
+    QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex &index,
+                                                         const QEvent *event = nullptr) const override;
 
 private:
     void selectDatasetRow();

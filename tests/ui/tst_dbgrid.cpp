@@ -213,6 +213,13 @@ private Q_SLOTS:
         QVERIFY(!shown.isEmpty());
         QCOMPARE(secondKey.text(), QStringLiteral("35"));
 
+        // Ctrl+click on the selected row, or a click below the last row, keeps it selected.
+        QTest::mouseClick(first->viewport(), Qt::LeftButton, Qt::ControlModifier, third.center());
+        QCOMPARE(first->selectedRow(), 2);
+        QTest::mouseClick(first->viewport(), Qt::LeftButton, {}, QPoint(5, first->viewport()->height() - 3));
+        QCOMPARE(first->selectedRow(), 2);
+        QCOMPARE(clients()->currentRow(), 2);
+
         // The arrow key moves it on.
         QTest::keyClick(first, Qt::Key_Down);
         QCOMPARE(clients()->currentRow(), 3);
