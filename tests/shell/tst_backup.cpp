@@ -11,6 +11,7 @@
 #include "testdatabase.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
 #include <QProgressBar>
@@ -40,6 +41,18 @@ QString validationReport(const QString &file)
         return QStringLiteral("gfix failed (%1): %2").arg(gfix.exitCode()).arg(output);
     return output;
 }
+
+class PaintCounter : public QObject
+{
+public:
+    int count = 0;
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint)
+            ++count;
+        return false;
+    }
+};
 
 QStringList filesIn(const QString &folder)
 {
@@ -184,6 +197,40 @@ private Q_SLOTS:
         QCOMPARE(filesIn(BackupFolder::pathFor(kMoment)), QStringList{QStringLiteral("DADOS.GDB")});
         QCOMPARE(readFrom(expectedCopy(), QStringLiteral("select nome from clientes where idcliente = 1")).toString(),
                  QStringLiteral("ANA"));
+    }
+
+    // Without the test's clock and pause: about five seconds of progress,
+    // the bar repainting as it goes, and the folder named by the moment.
+    void progressTakesAboutFiveSecondsAndRepaints()
+    {
+        m_dm = std::make_unique<TDM>();
+        m_dm->connect(m_files->path());
+        m_dm->ConfigQuery->open();
+        m_form = std::make_unique<TConfigForm>(m_dm->ConfigQuery);
+        m_form->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_form.get()));
+        PaintCounter paints;
+        progressBar()->installEventFilter(&paints);
+
+        Messages::Script script;
+        const QDateTime before = QDateTime::currentDateTime();
+        QElapsedTimer timer;
+        timer.start();
+        clickBackup(script);
+        QVERIFY2(timer.elapsed() >= 5000, qPrintable(QString::number(timer.elapsed())));
+        QVERIFY(paints.count > 50);
+        QCOMPARE(progressBar()->value(), 0);
+
+        // The folder is named by a moment between the click and the copy.
+        const QStringList folders = QDir(InstallPaths::backupRootFolder()).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+        QCOMPARE(folders.size(), 1);
+        QDateTime named;
+        for (QDateTime t = before.addMSecs(-before.time().msec()); t <= QDateTime::currentDateTime(); t = t.addSecs(1))
+            if (BackupFolder::nameFor(t) == folders.first())
+                named = t;
+        QVERIFY2(named.isValid(), qPrintable(folders.first()));
+        QCOMPARE(script.last().text, BackupFolder::databaseIn(BackupFolder::pathFor(named))
+                                         + QStringLiteral("\nBackup feito com sucesso!"));
     }
 
     void failedBackupNamesBothFiles_data()
