@@ -237,6 +237,7 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("situation");
         QTest::newRow("no database file in the install folder") << QStringLiteral("missing");
+        QTest::newRow("install folder's file is not a database") << QStringLiteral("damaged");
         QTest::newRow("localbase.txt names a server") << QStringLiteral("server");
         QTest::newRow("backup folder cannot be made") << QStringLiteral("blocked");
     }
@@ -249,6 +250,12 @@ private Q_SLOTS:
             // This workstation works on a database kept elsewhere.
             database = m_files->root() + QStringLiteral("/elsewhere.gdb");
             QVERIFY(QFile::rename(m_files->path(), database));
+        } else if (situation == QLatin1String("damaged")) {
+            database = m_files->root() + QStringLiteral("/elsewhere.gdb");
+            QVERIFY(QFile::rename(m_files->path(), database));
+            QFile damaged(m_files->path());
+            QVERIFY(damaged.open(QIODevice::WriteOnly));
+            damaged.write(QByteArray(64 * 1024, '\xA5'));
         } else if (situation == QLatin1String("server")) {
             // Even a file lying in the install folder is not this
             // workstation's database when localbase.txt names a server.
@@ -265,6 +272,7 @@ private Q_SLOTS:
         clickBackup(script);
         QCOMPARE(script.last().text, failureText());
         QVERIFY(!QFileInfo::exists(expectedCopy()));
+        QCOMPARE(filesIn(BackupFolder::pathFor(m_now)), QStringList());
         QCOMPARE(m_progressShown.size(), 100);
         QCOMPARE(progressBar()->value(), 0);
     }
