@@ -7,6 +7,8 @@
 
 #include <QFile>
 
+#include <memory>
+
 using namespace Firebird;
 
 namespace BackupCopy {
@@ -25,6 +27,15 @@ fb::Error errorOf(const FbException &e)
     return fb::Error(fb::fromWin1252(QByteArray(text)).trimmed(), code);
 }
 
+// A parameter block being built, disposed of however the task ends.
+using Builder = std::unique_ptr<IXpbBuilder, void (*)(IXpbBuilder *)>;
+
+Builder builder(ThrowStatusWrapper &status, unsigned kind)
+{
+    return Builder(master()->getUtilInterface()->getXpbBuilder(&status, kind, nullptr, 0),
+                   [](IXpbBuilder *b) { b->dispose(); });
+}
+
 // One task of this process's service manager, run to its end: the call
 // returns when the engine has finished the task and throws its error if the
 // task failed.
@@ -40,12 +51,11 @@ public:
         IService *service = nullptr;
         try {
             service = attach(status);
-            IXpbBuilder *start = master()->getUtilInterface()->getXpbBuilder(&status, IXpbBuilder::SPB_START, nullptr, 0);
-            fill(status, start);
+            Builder start = builder(status, IXpbBuilder::SPB_START);
+            fill(status, start.get());
             service->start(&status, start->getBufferLength(&status), start->getBuffer(&status));
-            start->dispose();
             waitForEnd(status, service);
-            service->detach(&status);
+            service->detach(&status);   // releases it
             service = nullptr;
             raw->dispose();
         } catch (const FbException &e) {
@@ -60,22 +70,19 @@ public:
 private:
     static IService *attach(ThrowStatusWrapper &status)
     {
-        IXpbBuilder *spb = master()->getUtilInterface()->getXpbBuilder(&status, IXpbBuilder::SPB_ATTACH, nullptr, 0);
+        Builder spb = builder(status, IXpbBuilder::SPB_ATTACH);
         spb->insertString(&status, isc_spb_user_name, fb::Connection::kUser);
         spb->insertString(&status, isc_spb_password, fb::Connection::kPassword);
         IProvider *provider = master()->getDispatcher();
-        IService *service = nullptr;
         try {
-            service = provider->attachServiceManager(&status, "service_mgr", spb->getBufferLength(&status),
-                                                     spb->getBuffer(&status));
+            IService *service = provider->attachServiceManager(&status, "service_mgr", spb->getBufferLength(&status),
+                                                               spb->getBuffer(&status));
+            provider->release();
+            return service;
         } catch (...) {
             provider->release();
-            spb->dispose();
             throw;
         }
-        provider->release();
-        spb->dispose();
-        return service;
     }
 
     // Reads the task's output until it has none left, which is when the task
