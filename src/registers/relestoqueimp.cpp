@@ -70,11 +70,11 @@ const std::vector<Column> kMovementColumns = {
 };
 
 const std::vector<Column> kStockColumns = {
-    {"Cod. Produto", 0, "NPROD", 28, {}},
-    {"Produto", 30, "DESCRICAO", 82, {}},
-    {"Custo de Compra", 114, "CUSTOCOMPRA", 26, QStringLiteral("R$ 0.00")},
-    {"Custo de Venda", 142, "CUSTOVENDA", 26, QStringLiteral("R$ 0.00")},
-    {"Quantidade", 170, "QTDEDISP", 20, {}},
+    {"Cod. Produto", 0, "NPROD", 26, {}},
+    {"Produto", 28, "DESCRICAO", 70, {}},
+    {"Custo de Compra", 100, "CUSTOCOMPRA", 31, QStringLiteral("R$ 0.00")},
+    {"Custo de Venda", 134, "CUSTOVENDA", 31, QStringLiteral("R$ 0.00")},
+    {"Quantidade", 168, "QTDEDISP", 22, {}},
 };
 
 // Fills a report and previews it; a database error stops the print and is shown.
