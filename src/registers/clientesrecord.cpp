@@ -206,5 +206,14 @@ QString TClientesForm::validationMessage() const
 
 void TClientesForm::openSettings()
 {
-    Modules::open(QStringLiteral("TConfigForm"), this);
+    try {
+        if (!DM->ConfigQuery->isOpen())
+            DM->ConfigQuery->open();
+    } catch (const fb::Error &e) {
+        Messages::error(this, e.message());
+        return;
+    }
+    // The settings window opened on its "Cabeçalho OS" page, where the program offers it.
+    if (!Modules::open(QStringLiteral("TConfigForm:Cabeçalho OS"), this))
+        Modules::open(QStringLiteral("TConfigForm"), this);
 }

@@ -502,10 +502,17 @@ private Q_SLOTS:
         QVERIFY(!windowOpened);
     }
 
-    void settingsButtonOpensTheSettingsWindow()
+    void settingsButtonOpensTheSettingsOnTheHeaderPage()
     {
         QWidget *openedFrom = nullptr;
-        Modules::registerOpener(QStringLiteral("TConfigForm"), [&](QWidget *from) { openedFrom = from; });
+        QString opened;
+        const QString header = QStringLiteral("TConfigForm:Cabeçalho OS");
+        for (const QString &name : {QStringLiteral("TConfigForm"), header})
+            Modules::registerOpener(name, [&, name](QWidget *from) {
+                openedFrom = from;
+                opened = name;
+            });
+        m_shop->dm.ConfigQuery->close();
         TListaClientesForm *list = openList();
         Messages::Script script;
         QWidget *recordWindow = nullptr;
@@ -514,9 +521,12 @@ private Q_SLOTS:
             QVERIFY(click(window, QStringLiteral("Configurações")));
         });
         pressKey(list, Qt::Key_F1);
-        Modules::registerOpener(QStringLiteral("TConfigForm"), [](QWidget *) {});
+        for (const QString &name : {QStringLiteral("TConfigForm"), header})
+            Modules::registerOpener(name, [](QWidget *) {});
         QVERIFY(recordWindow);
         QCOMPARE(openedFrom, recordWindow);
+        QCOMPARE(opened, header);
+        QVERIFY(m_shop->dm.ConfigQuery->isOpen());
     }
 
     void escClosesTheList()
