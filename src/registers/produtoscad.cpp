@@ -188,6 +188,8 @@ void TCadProdForm::gravar()
     if (isNewRecord()) {
         if (!numberIsFree())
             return;
+        // The number is kept as its digits, without blanks typed around them.
+        dataset()->field(QStringLiteral("NPROD")).setString(*ProductCode::digits(m_code->text()));
     } else if (windowTitle() != ProductTexts::kChangeCaption) {
         return;
     }

@@ -2,6 +2,8 @@
 
 #include "dataset.h"
 
+#include <QStringList>
+
 namespace ProductCode {
 
 QString proposed(int key)
@@ -22,7 +24,17 @@ std::optional<QString> digits(const QString &typed)
 
 QString lookupStatement(const QString &digits)
 {
-    return QStringLiteral("select * from prodforne where nprod=") + digits;
+    constexpr int kNumberSize = 20; // PRODFORNE.NPROD
+    QString number = digits;
+    while (number.size() > 1 && number.startsWith(u'0'))
+        number.remove(0, 1);
+    QStringList spellings;
+    do {
+        spellings << u'"' + number + u'"';
+        number.prepend(u'0');
+    } while (number.size() <= kNumberSize);
+    return QStringLiteral("select * from prodforne where nprod in (") + spellings.join(QStringLiteral(", "))
+           + u')';
 }
 
 bool find(Dataset &lookup, const QString &typed)

@@ -6,9 +6,8 @@
 class Dataset;
 
 // The product number (NPROD) as the shop types it: a number written in
-// digits, where 42, 042 and 0000042 are the same product. Statements that
-// look a product up by its number compare it as a number, so only digits
-// may ever reach them.
+// digits, where 42, 042 and 0000042 are the same product. Only digits ever
+// reach a statement.
 namespace ProductCode {
 
 // The proposed number of a new product: its key with seven digits, "0000042".
@@ -18,7 +17,10 @@ QString proposed(int key);
 // only; nothing for an empty box, letters, signs or quotes.
 std::optional<QString> digits(const QString &typed);
 
-// "select * from prodforne where nprod=" followed by the number.
+// The products whose number is this number, with or without leading zeros:
+// "select * from prodforne where nprod in ("42", "042", ... )". Matching the
+// stored text itself lets the look-up use the number's index, and a number
+// stored with letters in it can never make the statement fail.
 QString lookupStatement(const QString &digits);
 
 // Looks the typed number up on the product look-up query (AuxProd). True

@@ -281,6 +281,9 @@ private Q_SLOTS:
     {
         QFETCH(QString, typed);
         m_db->addProduct(7, QStringLiteral("0000042"), QStringLiteral("PARAFUSO"));
+        // Numbers that are not numbers, as an old database may hold, change nothing.
+        m_db->addProduct(3, QStringLiteral("ABC"), QStringLiteral("ANTIGO"));
+        m_db->addProduct(4, QString(), QStringLiteral("SEM CODIGO"));
         TProdForm *list = openList();
         Messages::Script script;
         script.onModal([&](QDialog *dialog) {
@@ -291,14 +294,14 @@ private Q_SLOTS:
             QCOMPARE(script.last().kind, Messages::Kind::Warning);
             QCOMPARE(script.last().title, QStringLiteral("Código já em uso!"));
             QCOMPARE(script.last().text, QStringLiteral("Escolha outro código.\n") + typed + QStringLiteral(" - PARAFUSO"));
-            // Another number goes through.
-            typeInto(dialog, QStringLiteral("Cod. Produto"), QStringLiteral("43"));
+            // Another number goes through, kept without the blanks around it.
+            typeInto(dialog, QStringLiteral("Cod. Produto"), QStringLiteral(" 43 "));
             click(dialog, QStringLiteral("Gravar"));
             QVERIFY(!dialog->isVisible());
         });
         click(list, QStringLiteral("Cadastrar Produto"));
         QCOMPARE(script.shown().size(), 1);
-        QCOMPARE(m_db->count(QStringLiteral("select count(*) from prodforne")), 2);
+        QCOMPARE(m_db->count(QStringLiteral("select count(*) from prodforne")), 4);
         QCOMPARE(m_db->scalar(QStringLiteral("select nprod from prodforne where idprod = 8")).toString(), QStringLiteral("43"));
     }
 
@@ -331,6 +334,30 @@ private Q_SLOTS:
         QVERIFY(!ProductCode::find(*m_db->dm.AuxProd, typed));
         QVERIFY(ProductCode::find(*m_db->dm.AuxProd, QStringLiteral(" 01 ")));
         QCOMPARE(m_db->dm.AuxProd->field(QStringLiteral("DESCRICAO")).asString(), QStringLiteral("PARAFUSO"));
+    }
+
+    void lookUpMatchesTheNumberWithAnyLeadingZeros_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<int>("found");
+        QTest::newRow("plain") << QStringLiteral("42") << 7;
+        QTest::newRow("zeros") << QStringLiteral("00042") << 7;
+        QTest::newRow("twenty digits") << QStringLiteral("00000000000000000042") << 7;
+        QTest::newRow("zero itself") << QStringLiteral("0") << 9;
+        QTest::newRow("another number") << QStringLiteral("420") << 0;
+        QTest::newRow("a prefix of it") << QStringLiteral("4") << 0;
+    }
+    void lookUpMatchesTheNumberWithAnyLeadingZeros()
+    {
+        QFETCH(QString, typed);
+        QFETCH(int, found);
+        m_db->addProduct(7, QStringLiteral("0000042"), QStringLiteral("PARAFUSO"));
+        m_db->addProduct(8, QStringLiteral("X42"), QStringLiteral("LETRAS"));
+        m_db->addProduct(9, QStringLiteral("0000000"), QStringLiteral("ZERO"));
+        Dataset *lookup = m_db->dm.AuxProd;
+        QCOMPARE(ProductCode::find(*lookup, typed), found != 0);
+        if (found)
+            QCOMPARE(lookup->field(QStringLiteral("IDPROD")).asInteger(), found);
     }
 
     void emptyDescriptionIsRefused()
