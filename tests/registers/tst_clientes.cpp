@@ -529,6 +529,57 @@ private Q_SLOTS:
         QVERIFY(m_shop->dm.ConfigQuery->isOpen());
     }
 
+    void addedFromAnotherScreenBecomesTheCurrentClient()
+    {
+        addFourClients();
+        clients()->reopen(kOrderedByName);
+        QWidget saleWindow;
+        Messages::Script script;
+        QString title;
+        script.onModal([&](QDialog *window) {
+            title = window->windowTitle();
+            QVERIFY(typeInto(window, QStringLiteral("Nome do Cliente"), QStringLiteral("NOVO NO BALCAO")));
+            QVERIFY(click(window, QStringLiteral("Gravar")));
+        });
+        QVERIFY(Modules::open(QStringLiteral("TClientesForm"), &saleWindow));
+        QCOMPARE(script.texts(), QStringList());
+        QCOMPARE(title, QStringLiteral("Cadastro de Cliente"));
+        QCOMPARE(m_shop->count("select count(*) from clientes where idcliente = 5 and nome = \"NOVO NO BALCAO\""), 1);
+        // The screen that asked goes on with the new client current.
+        QCOMPARE(clients()->sql(), kWholeTable);
+        QCOMPARE(clients()->field(QStringLiteral("IDCLIENTE")).asInteger(), 5);
+    }
+
+    void savingOverAnotherWorkstationsPendingChangeFailsAndKeepsTheWindow()
+    {
+        addFourClients();
+        TListaClientesForm *list = openList();
+        clickRow(list->grid(), rowOfKey(list->grid(), 1));
+
+        // The other workstation has changed client 1 and not committed yet.
+        fb::Connection other;
+        other.open(m_shop->files.path());
+        other.execute(QStringLiteral("update clientes set nome = \"PEDRO (OUTRO)\" where idcliente = 1"));
+
+        Messages::Script script;
+        bool stayedOpen = false;
+        QStringList afterCommit;
+        script.onModal([&](QDialog *window) {
+            QVERIFY(typeInto(window, QStringLiteral("Nome do Cliente"), QStringLiteral("PEDRO (AQUI)")));
+            QVERIFY(click(window, QStringLiteral("Gravar")));
+            stayedOpen = window->isVisible() && clients()->state() == Dataset::State::Edit;
+            // Once the other workstation is done, saving again works.
+            other.rollbackRetaining();
+            QVERIFY(click(window, QStringLiteral("Gravar")));
+        });
+        pressKey(list, Qt::Key_F2);
+        QVERIFY(stayedOpen);
+        QCOMPARE(script.shown().size(), 1);
+        QCOMPARE(script.last().kind, Messages::Kind::Error);
+        QCOMPARE(m_shop->count("select count(*) from clientes where idcliente = 1 and nome = \"PEDRO (AQUI)\""), 1);
+        other.close();
+    }
+
     void escClosesTheList()
     {
         TListaClientesForm *list = openList();
