@@ -12,6 +12,7 @@
 
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -96,6 +97,7 @@ TCadForneForm::TCadForneForm(QWidget *parent) : RecordWindow(DM->ForneQuery, sup
     m_products->bind(DM->ProdForneQuery, {{QStringLiteral("Código"), QStringLiteral("IDPROD")},
                                           {QStringLiteral("Descrição"), QStringLiteral("DESCRICAO")}});
     m_products->setTextColour(DBGrid::TextColour::NavyAll);
+    m_products->horizontalHeader()->setStretchLastSection(true);
     m_products->setEnabled(false);
     auto *note = new QLabel(QStringLiteral("Obs.: Adicione os produtos fornecidos por este fornecedor no módulo Estoque."));
     note->setWordWrap(true);

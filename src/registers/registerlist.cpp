@@ -10,6 +10,7 @@
 
 #include <QFrame>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -70,6 +71,11 @@ RegisterListWindow::RegisterListWindow(QWidget *mainWindow, Dataset *dataset, Re
     m_grid = new DBGrid(this);
     m_grid->bind(dataset, m_texts.columns);
     m_grid->setSelectedKeyLabel(selectedKeyLabel(), m_actions.texts().keyColumn);
+    // Every title readable at first; the user widens or narrows columns from there.
+    for (int c = 0; c < m_texts.columns.size(); ++c) {
+        const int titleWidth = m_grid->horizontalHeader()->fontMetrics().horizontalAdvance(m_texts.columns[c].title);
+        m_grid->horizontalHeader()->resizeSection(c, qMax(90, titleWidth + 24));
+    }
 
     QPushButton *addButton = captionedButton(m_texts.addButton, this);
     QPushButton *editButton = captionedButton(m_texts.editButton, this);
