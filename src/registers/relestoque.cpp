@@ -70,7 +70,9 @@ TRelForm::TRelForm(QWidget *mainWindow) : ListWindow(mainWindow, QStringLiteral(
                                     {QStringLiteral("Qtde Entrada / Saida"), QStringLiteral("QTDEENT")},
                                     {QStringLiteral("Fornecedor"), QStringLiteral("NOMEFORNE")},
                                     {QStringLiteral("Observação"), QStringLiteral("OBS")}});
+    m_grid->setColumnWidth(0, 125);
     m_grid->setColumnWidth(2, 220);
+    m_grid->setColumnWidth(3, 125);
     m_grid->setRowColour([this](int row) -> std::optional<QColor> {
         const QString type = m_grid->datasetModel()->value(row, QStringLiteral("TIPO")).toString();
         if (type == QLatin1String("entrada"))
