@@ -15,6 +15,7 @@
 #include "registerswindows.h"
 
 #include <QComboBox>
+#include <QDateEdit>
 #include <QFile>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -240,6 +241,7 @@ private Q_SLOTS:
             QVERIFY(code && code->isEnabled());
             QCOMPARE(code->text(), QStringLiteral("0000001"));
             QCOMPARE(products()->field(QStringLiteral("IDPROD")).asInteger(), 1);
+            QCOMPARE(named<QDateEdit>(dialog, QStringLiteral("Data de Cadastro"))->date(), QDate::currentDate());
             typeInto(dialog, QStringLiteral("Descrição (Nome do Produto)"), QStringLiteral("Fusivel 10A"));
             typeInto(dialog, QStringLiteral("Qtde Disponível"), QStringLiteral("1x2,5"));
             typeInto(dialog, QStringLiteral("Qtde Mínima"), QStringLiteral("-3"));
@@ -658,6 +660,38 @@ private Q_SLOTS:
         QVERIFY(!ProductPicker::choose(nullptr));
         QVERIFY(items->field(QStringLiteral("NPROD")).isNull());
         items->cancel();
+    }
+
+    void pickerSearch_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QStringList>("found");
+        QTest::newRow("part of the description, any case") << QStringLiteral("rafu") << QStringList{"0000001"};
+        QTest::newRow("blank: every product") << QStringLiteral("  ") << QStringList{"0000001", "0000002", "0000003"};
+        QTest::newRow("a double quote finds literally") << QStringLiteral("12\"") << QStringList{"0000003"};
+        QTest::newRow("a lone quote") << QStringLiteral("\"\"") << QStringList{};
+    }
+    void pickerSearch()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QStringList, found);
+        seedThree();
+        products()->reopen(kOrdered);
+        m_db->dm.IVendasQuery->reopen(QStringLiteral("select * from ivendas where idvendas=1"));
+        m_db->dm.IVendasQuery->append();
+        Messages::Script script;
+        QStringList shown;
+        script.onModal([&](QDialog *dialog) {
+            auto *picker = qobject_cast<TProdForm2 *>(dialog);
+            QTest::keyClicks(named<QLineEdit>(dialog, QStringLiteral("Busca por produto:")), typed);
+            click(dialog, QStringLiteral("Procurar"));
+            shown = shownNumbers(picker->grid());
+            shown.sort();
+        });
+        QVERIFY(!ProductPicker::choose(nullptr));
+        QCOMPARE(shown, found);
+        QCOMPARE(script.shown().size(), 0);
+        m_db->dm.IVendasQuery->cancel();
     }
 
     void pickerNeedsAProduct()

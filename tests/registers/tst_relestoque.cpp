@@ -158,6 +158,18 @@ private Q_SLOTS:
         QVERIFY(window->isVisible());
     }
 
+    void staysQuickOnALargeTable()
+    {
+        m_db->run(QStringLiteral("execute block as declare i integer = 1; begin while (i <= 3000) do begin "
+                                 "insert into prodent (idprodent, tipo, datacad, qtdeent) values (:i, 'entrada', "
+                                 "'TODAY', 1); i = i + 1; end end"));
+        TRelForm *window = openReportWindow();
+        QVERIFY(!movements()->allFetched());
+        QVERIFY(window->grid()->model()->rowCount() < 3000);
+        click(window, QStringLiteral("Filtrar [Estoque]"));
+        QVERIFY(!movements()->allFetched());
+    }
+
     void filter_data()
     {
         QTest::addColumn<QString>("type");
