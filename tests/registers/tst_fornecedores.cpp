@@ -3,12 +3,15 @@
 // as the shop's staff drive them.
 
 #include "clientesfornecedorestest.h"
+#include "clienteslista.h"
 #include "fornecedoreslista.h"
 #include "fornecedoresrecord.h"
+#include "toolbarminimizer.h"
 
 #include <QDateEdit>
 #include <QElapsedTimer>
 #include <QLabel>
+#include <QToolBar>
 #include <QVBoxLayout>
 
 namespace {
@@ -394,6 +397,34 @@ private Q_SLOTS:
         // The new supplier is not filled into the product: the user picks it afterwards.
         QVERIFY(productWindow.code->text().isEmpty());
         QVERIFY(productWindow.name->text().isEmpty());
+    }
+
+    void minimizedListsWaitOnTheToolBar()
+    {
+        auto *toolBar = new QToolBar(&m_shop->mainWindow);
+        new ToolbarMinimizer(toolBar, &m_shop->mainWindow);
+        m_shop->mainWindow.show();
+        QWidget *clientList = m_shop->openList<TListaClientesForm>(QStringLiteral("TListaClientesForm"), m_shop->dm.ClientesQuery,
+                                                        QStringLiteral("select * from clientes order by nome"));
+        QVERIFY(clientList);
+        clientList->setWindowState(Qt::WindowMinimized); // as the title bar's button does
+        TForneForm *supplierList = openList();
+        supplierList->setWindowState(Qt::WindowMinimized);
+
+        auto captions = [toolBar] {
+            QStringList texts;
+            for (QAction *button : toolBar->actions())
+                texts << button->text();
+            return texts;
+        };
+        QTRY_COMPARE(captions(), (QStringList{"Lista de Clientes", "Lista de Fornecedores"}));
+        QVERIFY(!clientList->isVisible());
+        QVERIFY(!supplierList->isVisible());
+
+        toolBar->actions().first()->trigger();
+        QTRY_COMPARE(captions(), QStringList{"Lista de Fornecedores"});
+        QVERIFY(clientList->isVisible());
+        QVERIFY(!supplierList->isVisible());
     }
 
     void aLargeShopsListOpensAndSearchesWithoutReadingEverySupplier()
