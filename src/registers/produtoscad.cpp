@@ -249,7 +249,7 @@ void TCadProdForm::pickSupplier()
 
 namespace Products {
 
-void addProduct(QWidget *opener)
+bool addProduct(QWidget *opener)
 {
     Dataset *products = DM->ProdForneQuery;
     std::unique_ptr<TCadProdForm> window(new TCadProdForm(opener));
@@ -266,9 +266,9 @@ void addProduct(QWidget *opener)
     } catch (const fb::Error &e) {
         products->cancel();
         Messages::error(opener, e.message());
-        return;
+        return false;
     }
-    Messages::execModal(window.get());
+    return Messages::execModal(window.get()) == QDialog::Accepted;
 }
 
 } // namespace Products

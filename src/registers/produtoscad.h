@@ -62,7 +62,8 @@ namespace Products {
 
 // "Cadastrar Produto" of the product list and "Adicionar Produto" of the
 // point of sale: a new product with a provisional key and the proposed
-// number, shown modally.
-void addProduct(QWidget *opener);
+// number, shown modally. True when the product was saved; the products
+// dataset then stands on it.
+bool addProduct(QWidget *opener);
 
 } // namespace Products
