@@ -5,7 +5,7 @@
 #include "firebird.h"
 #include "messages.h"
 #include "recordconventions.h"
-#include "registerlist.h"
+#include "registerform.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -41,7 +41,7 @@ TClientesForm2::TClientesForm2(QWidget *parent)
     m_searchBox = new QLineEdit(this);
     m_searchBox->setAccessibleName(label->text());
     label->setBuddy(m_searchBox);
-    QPushButton *searchButton = captionedButton(QStringLiteral("Procurar"), this);
+    QPushButton *searchButton = RegisterForm::button(QStringLiteral("Procurar"), this);
     auto *bar = new QHBoxLayout;
     bar->addWidget(label);
     bar->addWidget(m_searchBox, 1);

@@ -9,7 +9,6 @@
 #include "messages.h"
 #include "modules.h"
 #include "registerform.h"
-#include "registerlist.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -103,7 +102,7 @@ TClientesForm::TClientesForm(QWidget *parent) : RecordWindow(DM->ClientesQuery, 
     left->setColumnMinimumWidth(1, 140);
     left->setColumnMinimumWidth(2, 140);
 
-    QPushButton *legend = captionedButton(QStringLiteral("Legenda Anotações"), this);
+    QPushButton *legend = RegisterForm::button(QStringLiteral("Legenda Anotações"), this);
     auto *settings = new QPushButton(this);
     settings->setIcon(style()->standardIcon(QStyle::SP_FileDialogDetailedView));
     settings->setAccessibleName(QStringLiteral("Configurações"));
@@ -124,8 +123,8 @@ TClientesForm::TClientesForm(QWidget *parent) : RecordWindow(DM->ClientesQuery, 
     right->addWidget(m_annotationType);
     right->addWidget(captioned(QStringLiteral("Anotações Gerais"), notes), 1);
 
-    QPushButton *save = captionedButton(QStringLiteral("Gravar"), this);
-    QPushButton *cancel = captionedButton(QStringLiteral("Cancelar [ESC]"), this);
+    QPushButton *save = RegisterForm::button(QStringLiteral("Gravar"), this);
+    QPushButton *cancel = RegisterForm::button(QStringLiteral("Cancelar [ESC]"), this);
     auto *bottom = new QHBoxLayout;
     bottom->addStretch(1);
     bottom->addWidget(save);

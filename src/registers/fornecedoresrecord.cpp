@@ -8,7 +8,6 @@
 #include "keymap.h"
 #include "messages.h"
 #include "registerform.h"
-#include "registerlist.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -110,8 +109,8 @@ TCadForneForm::TCadForneForm(QWidget *parent) : RecordWindow(DM->ForneQuery, sup
     right->addWidget(captioned(QStringLiteral("Produtos que fornece"), m_products), 1);
     right->addWidget(note);
 
-    QPushButton *save = captionedButton(QStringLiteral("Gravar"), this);
-    QPushButton *cancel = captionedButton(QStringLiteral("Cancelar [ESC]"), this);
+    QPushButton *save = RegisterForm::button(QStringLiteral("Gravar"), this);
+    QPushButton *cancel = RegisterForm::button(QStringLiteral("Cancelar [ESC]"), this);
     auto *bottom = new QHBoxLayout;
     bottom->addStretch(1);
     bottom->addWidget(save);

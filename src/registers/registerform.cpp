@@ -3,6 +3,7 @@
 #include "dbcontrols.h"
 
 #include <QLabel>
+#include <QPushButton>
 #include <QVBoxLayout>
 
 namespace RegisterForm {
@@ -27,6 +28,14 @@ DBEdit *edit(const QString &caption, Dataset *dataset, const QString &column)
     box->bind(dataset, column);
     box->setAccessibleName(caption);
     return box;
+}
+
+QPushButton *button(const QString &caption, QWidget *parent)
+{
+    auto *b = new QPushButton(caption, parent);
+    b->setAccessibleName(caption);
+    b->setAutoDefault(false);
+    return b;
 }
 
 } // namespace RegisterForm

@@ -7,6 +7,7 @@
 #include "keymap.h"
 #include "messages.h"
 #include "recordconventions.h"
+#include "registerform.h"
 
 #include <QFrame>
 #include <QHBoxLayout>
@@ -15,14 +16,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
-
-QPushButton *captionedButton(const QString &caption, QWidget *parent)
-{
-    auto *button = new QPushButton(caption, parent);
-    button->setAccessibleName(caption);
-    button->setAutoDefault(false);
-    return button;
-}
 
 RegisterListWindow::RegisterListWindow(QWidget *mainWindow, Dataset *dataset, RegisterListTexts texts,
                                        RecordTexts recordTexts, RecordSequences::MakeRecordWindow makeRecordWindow)
@@ -36,7 +29,7 @@ RegisterListWindow::RegisterListWindow(QWidget *mainWindow, Dataset *dataset, Re
     m_searchBox = new QLineEdit(this);
     m_searchBox->setAccessibleName(m_texts.searchLabel);
     searchLabel->setBuddy(m_searchBox);
-    QPushButton *searchButton = captionedButton(QStringLiteral("Procurar"), this);
+    QPushButton *searchButton = RegisterForm::button(QStringLiteral("Procurar"), this);
 
     m_searchBy = new RadioGroup(QStringLiteral("Procurar por:"), this);
     QStringList items;
@@ -77,10 +70,10 @@ RegisterListWindow::RegisterListWindow(QWidget *mainWindow, Dataset *dataset, Re
         m_grid->horizontalHeader()->resizeSection(c, qMax(90, titleWidth + 24));
     }
 
-    QPushButton *addButton = captionedButton(m_texts.addButton, this);
-    QPushButton *editButton = captionedButton(m_texts.editButton, this);
-    QPushButton *deleteButton = captionedButton(m_texts.deleteButton, this);
-    QPushButton *closeButton = captionedButton(QStringLiteral("Fechar Janela"), this);
+    QPushButton *addButton = RegisterForm::button(m_texts.addButton, this);
+    QPushButton *editButton = RegisterForm::button(m_texts.editButton, this);
+    QPushButton *deleteButton = RegisterForm::button(m_texts.deleteButton, this);
+    QPushButton *closeButton = RegisterForm::button(QStringLiteral("Fechar Janela"), this);
     auto *buttonBar = new QHBoxLayout;
     for (QPushButton *b : {addButton, editButton, deleteButton})
         buttonBar->addWidget(b);
@@ -115,7 +108,7 @@ RegisterListWindow::RegisterListWindow(QWidget *mainWindow, Dataset *dataset, Re
 
 QPushButton *RegisterListWindow::addSearchBarButton(const QString &caption)
 {
-    QPushButton *button = captionedButton(caption, this);
+    QPushButton *button = RegisterForm::button(caption, this);
     m_searchBar->insertWidget(m_searchBarExtras++, button, 0, Qt::AlignBottom);
     return button;
 }

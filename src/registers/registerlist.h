@@ -72,6 +72,3 @@ private:
     int m_searchBarExtras;
     DBGrid *m_grid;
 };
-
-// A push button whose caption is also its accessible name.
-QPushButton *captionedButton(const QString &caption, QWidget *parent);

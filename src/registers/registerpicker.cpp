@@ -3,7 +3,7 @@
 #include "dataset.h"
 #include "dbgrid.h"
 #include "listwindow.h"
-#include "registerlist.h"
+#include "registerform.h"
 
 #include <QKeyEvent>
 #include <QPushButton>
@@ -22,7 +22,7 @@ RegisterPicker::RegisterPicker(Dataset *dataset, const QString &caption, const Q
     m_grid->bind(dataset, columns);
     m_grid->setTextColour(DBGrid::TextColour::NavyAll);
     m_grid->setMinimumSize(420, 300);
-    QPushButton *ok = captionedButton(QStringLiteral("OK"), this);
+    QPushButton *ok = RegisterForm::button(QStringLiteral("OK"), this);
 
     m_top = new QVBoxLayout;
     auto *layout = new QVBoxLayout(this);
