@@ -10,6 +10,7 @@
 #include "messages.h"
 #include "produtostextos.h"
 #include "produtosui.h"
+#include "registerform.h"
 #include "recordconventions.h"
 
 #include <QGridLayout>
@@ -80,8 +81,8 @@ TProdEntForm::TProdEntForm(QWidget *parent) : QDialog(parent)
     ProductUi::captioned(grid, 6, 0, QStringLiteral("Observação"), notes, 3);
     grid->setColumnMinimumWidth(1, 220);
 
-    auto *save = ProductUi::button(QStringLiteral("Gravar"));
-    auto *cancel = ProductUi::button(QStringLiteral("Cancelar [ESC]"));
+    auto *save = RegisterForm::button(QStringLiteral("Gravar"), this);
+    auto *cancel = RegisterForm::button(QStringLiteral("Cancelar [ESC]"), this);
     auto *buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(save);

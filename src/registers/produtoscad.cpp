@@ -12,6 +12,7 @@
 #include "produtosgrupos.h"
 #include "produtostextos.h"
 #include "produtosui.h"
+#include "registerform.h"
 #include "recordconventions.h"
 #include "recordsequences.h"
 
@@ -102,7 +103,7 @@ TCadProdForm::TCadProdForm(QWidget *parent)
     m_supplierName->setEnabled(false);
     ProductUi::keepWhiteWhenDisabled(m_supplierName);
     ProductUi::captioned(grid, 5, 1, QStringLiteral("Nome do Fornecedor"), m_supplierName);
-    auto *pick = ProductUi::button(QStringLiteral("..."));
+    auto *pick = RegisterForm::button(QStringLiteral("..."), this);
     pick->setMaximumWidth(30);
     auto *addSupplier = ProductUi::pictureButton(style()->standardIcon(QStyle::SP_FileDialogNewFolder),
                                                  QStringLiteral("Adicionar Fornecedor"));
@@ -117,8 +118,8 @@ TCadProdForm::TCadProdForm(QWidget *parent)
     notes->setMaximumHeight(70);
     ProductUi::captioned(grid, 7, 0, QStringLiteral("Anotações sobre o produto"), notes, 3);
 
-    auto *save = ProductUi::button(QStringLiteral("Gravar"));
-    auto *cancelButton = ProductUi::button(QStringLiteral("Cancelar [ESC]"));
+    auto *save = RegisterForm::button(QStringLiteral("Gravar"), this);
+    auto *cancelButton = RegisterForm::button(QStringLiteral("Cancelar [ESC]"), this);
     auto *date = new DBDateEdit;
     date->bind(products, QStringLiteral("DATACAD"));
     auto *bottom = new QHBoxLayout;

@@ -11,6 +11,7 @@
 #include "produtoscad.h"
 #include "produtostextos.h"
 #include "produtosui.h"
+#include "registerform.h"
 #include "recordconventions.h"
 #include "relestoqueimp.h"
 
@@ -41,8 +42,8 @@ TProdForm::TProdForm(QWidget *mainWindow)
     m_searchBy = new RadioGroup(QStringLiteral("Procurar por:"));
     m_searchBy->setItems({QStringLiteral("Descrição"), QStringLiteral("Fornecedor")}, 2);
     m_searchBy->setItemIndex(0);
-    auto *searchButton = ProductUi::button(QStringLiteral("Procurar"));
-    auto *legend = ProductUi::button(QStringLiteral("Legenda Cores"));
+    auto *searchButton = RegisterForm::button(QStringLiteral("Procurar"), this);
+    auto *legend = RegisterForm::button(QStringLiteral("Legenda Cores"), this);
     auto *searchBar = new QHBoxLayout;
     auto *searchColumn = new QVBoxLayout;
     searchColumn->addWidget(searchLabel);
@@ -68,13 +69,13 @@ TProdForm::TProdForm(QWidget *mainWindow)
     });
     m_grid->setSelectedKeyLabel(selectedKeyLabel(), QStringLiteral("IDPROD"));
 
-    auto *add = ProductUi::button(QStringLiteral("Cadastrar Produto"));
-    auto *edit = ProductUi::button(QStringLiteral("Editar Produto"));
-    auto *remove = ProductUi::button(QStringLiteral("Excluir Produto"));
-    auto *close = ProductUi::button(QStringLiteral("Fechar Janela"));
+    auto *add = RegisterForm::button(QStringLiteral("Cadastrar Produto"), this);
+    auto *edit = RegisterForm::button(QStringLiteral("Editar Produto"), this);
+    auto *remove = RegisterForm::button(QStringLiteral("Excluir Produto"), this);
+    auto *close = RegisterForm::button(QStringLiteral("Fechar Janela"), this);
     auto *entry = ProductUi::pictureButton(ProductUi::entryPicture(), QStringLiteral("Entrada de Produto"));
     auto *exit = ProductUi::pictureButton(ProductUi::exitPicture(), QStringLiteral("Saida de Produto"));
-    auto *print = ProductUi::button(QStringLiteral("Imprimir Estoque Atual"));
+    auto *print = RegisterForm::button(QStringLiteral("Imprimir Estoque Atual"), this);
     auto *bottom = new QHBoxLayout;
     for (QWidget *w : std::initializer_list<QWidget *>{add, edit, remove, close, entry, exit})
         bottom->addWidget(w);

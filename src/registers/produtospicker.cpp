@@ -4,53 +4,41 @@
 #include "dbgrid.h"
 #include "dm.h"
 #include "firebird.h"
-#include "listwindow.h"
 #include "messages.h"
 #include "produtostextos.h"
-#include "produtosui.h"
+#include "registerform.h"
 #include "recordconventions.h"
 
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
 #include <memory>
 
-TProdForm2::TProdForm2(QWidget *parent) : QDialog(parent)
+TProdForm2::TProdForm2(QWidget *parent)
+    : RegisterPicker(DM->ProdForneQuery, QStringLiteral("Produtos"),
+                     {{QStringLiteral("Cod. Produto"), QStringLiteral("NPROD")},
+                      {QStringLiteral("Descrição"), QStringLiteral("DESCRICAO")}},
+                     parent)
 {
-    setWindowTitle(QStringLiteral("Produtos"));
+    // Only a close box.
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
-    setFont(QFont(QStringLiteral("Tahoma"), 8));
 
     auto *label = new QLabel(QStringLiteral("Busca por produto:"));
     m_searchBox = new QLineEdit;
     m_searchBox->setAccessibleName(QStringLiteral("Busca por produto:"));
     label->setBuddy(m_searchBox);
-    auto *search = ProductUi::button(QStringLiteral("Procurar"));
+    auto *search = RegisterForm::button(QStringLiteral("Procurar"), this);
     auto *searchBar = new QHBoxLayout;
     searchBar->addWidget(label);
     searchBar->addWidget(m_searchBox, 1);
     searchBar->addWidget(search);
-
-    m_grid = new DBGrid;
-    m_grid->setAccessibleName(QStringLiteral("Produtos"));
-    m_grid->bind(DM->ProdForneQuery, {{QStringLiteral("Cod. Produto"), QStringLiteral("NPROD")},
-                                      {QStringLiteral("Descrição"), QStringLiteral("DESCRICAO")}});
-    m_grid->setTextColour(DBGrid::TextColour::NavyAll);
-    m_grid->setColumnWidth(1, 300);
-
-    auto *ok = ProductUi::button(QStringLiteral("OK"));
-    auto *layout = new QVBoxLayout(this);
-    layout->addLayout(searchBar);
-    layout->addWidget(m_grid, 1);
-    layout->addWidget(ok, 0, Qt::AlignRight);
-    setFixedSize(480, 360);
+    topLayout()->addLayout(searchBar);
+    grid()->setAccessibleName(QStringLiteral("Produtos"));
+    grid()->setColumnWidth(1, 300);
 
     connect(search, &QPushButton::clicked, this, &TProdForm2::procurar);
-    connect(ok, &QPushButton::clicked, this, &TProdForm2::escolher);
-    connect(m_grid, &DBGrid::doubleClicked, this, &TProdForm2::escolher);
 }
 
 QString TProdForm2::searchStatement(const QString &typed)
@@ -68,32 +56,13 @@ void TProdForm2::procurar()
     }
 }
 
-void TProdForm2::escolher()
+void TProdForm2::applyChoice()
 {
     try {
-        if (!ProductPicker::fillSaleItem(*DM->ProdForneQuery, *DM->IVendasQuery))
-            return;
+        ProductPicker::fillSaleItem(*DM->ProdForneQuery, *DM->IVendasQuery);
     } catch (const fb::Error &e) {
         Messages::error(this, e.message());
-        return;
     }
-    accept();
-}
-
-void TProdForm2::keyPressEvent(QKeyEvent *event)
-{
-    // Enter in the search box does not search, nor choose.
-    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-        event->accept();
-        return;
-    }
-    QDialog::keyPressEvent(event);
-}
-
-void TProdForm2::showEvent(QShowEvent *event)
-{
-    QDialog::showEvent(event);
-    centreOnScreen(this);
 }
 
 namespace ProductPicker {

@@ -1,15 +1,14 @@
 #pragma once
 
-#include <QDialog>
+#include "registerpicker.h"
 
-class DBGrid;
 class Dataset;
 class QLineEdit;
 
 // The product picker "Produtos": the point of sale chooses the product of the
 // sale item it is entering. "OK" or a double click fills the item (the sale
 // items dataset's current row, in insert) from the selected product.
-class TProdForm2 : public QDialog
+class TProdForm2 : public RegisterPicker
 {
     Q_OBJECT
 public:
@@ -18,20 +17,14 @@ public:
     // The picker's search: every product, or those whose description holds the text.
     static QString searchStatement(const QString &typed);
 
-    DBGrid *grid() const { return m_grid; }
-
 public Q_SLOTS:
     void procurar();
-    // Fills the sale item from the selected product and closes.
-    void escolher();
 
 protected:
-    void keyPressEvent(QKeyEvent *event) override;
-    void showEvent(QShowEvent *event) override;
+    void applyChoice() override;
 
 private:
     QLineEdit *m_searchBox;
-    DBGrid *m_grid;
 };
 
 namespace ProductPicker {

@@ -4,19 +4,9 @@
 #include <QLabel>
 #include <QPainter>
 #include <QPainterPath>
-#include <QPushButton>
 #include <QToolButton>
 
 namespace ProductUi {
-
-QPushButton *button(const QString &caption, QWidget *parent)
-{
-    auto *b = new QPushButton(caption, parent);
-    b->setAccessibleName(caption);
-    b->setAutoDefault(false);
-    b->setDefault(false);
-    return b;
-}
 
 QToolButton *pictureButton(const QIcon &icon, const QString &hint, QWidget *parent)
 {

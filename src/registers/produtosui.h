@@ -5,7 +5,6 @@
 
 class QGridLayout;
 class QLabel;
-class QPushButton;
 class QToolButton;
 class QWidget;
 
@@ -13,8 +12,6 @@ class QWidget;
 // is named by the words the user sees next to it.
 namespace ProductUi {
 
-// A push button whose caption is its name; Enter never presses it by itself.
-QPushButton *button(const QString &caption, QWidget *parent = nullptr);
 // A picture button without caption, named by its hint.
 QToolButton *pictureButton(const QIcon &icon, const QString &hint, QWidget *parent = nullptr);
 // A caption over a control in a grid: the label at (row, column), the control

@@ -8,6 +8,7 @@
 #include "firebird.h"
 #include "messages.h"
 #include "produtosui.h"
+#include "registerform.h"
 #include "relestoqueimp.h"
 
 #include <QDateEdit>
@@ -52,8 +53,8 @@ TRelForm::TRelForm(QWidget *mainWindow) : ListWindow(mainWindow, QStringLiteral(
     period->addWidget(m_first, 1, 0);
     period->addWidget(to, 1, 1);
     period->addWidget(m_last, 1, 2);
-    auto *filter = ProductUi::button(QStringLiteral("Filtrar [Estoque]"));
-    auto *print = ProductUi::button(QStringLiteral("Imprimir"));
+    auto *filter = RegisterForm::button(QStringLiteral("Filtrar [Estoque]"), this);
+    auto *print = RegisterForm::button(QStringLiteral("Imprimir"), this);
     period->addWidget(filter, 2, 0);
     period->addWidget(print, 2, 2);
 

@@ -634,6 +634,8 @@ private Q_SLOTS:
             QTest::keyClicks(named<QLineEdit>(dialog, QStringLiteral("Busca por produto:")), QStringLiteral("xx"));
             QTest::keyClick(named<QLineEdit>(dialog, QStringLiteral("Busca por produto:")), Qt::Key_Return);
             QCOMPARE(picker->grid()->model()->rowCount(), 2); // Enter does not search
+            QTest::keyClick(named<QLineEdit>(dialog, QStringLiteral("Busca por produto:")), Qt::Key_Escape);
+            QVERIFY(dialog->isVisible()); // nor does Esc close
             click(dialog, QStringLiteral("Procurar"));
             QCOMPARE(products()->sql(),
                      QStringLiteral("select * from prodforne where upper(descricao) like \"%XX%\" order by descricao"));
