@@ -12,6 +12,7 @@
 #endif
 
 #include <QApplication>
+#include <QScreen>
 
 int main(int argc, char **argv)
 {
@@ -31,6 +32,8 @@ int main(int argc, char **argv)
     TLoginForm login(&principal);
     principal.setLoginForm(&login);
 
+    // Maximized; also where no window manager maximizes it (a bare X display).
+    principal.setGeometry(principal.screen()->availableGeometry());
     principal.showMaximized();
     return app.exec();
 }

@@ -1,7 +1,9 @@
 #include "skin.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QFont>
+#include <QFontDatabase>
 #include <QPalette>
 #include <QStyleFactory>
 
@@ -34,6 +36,10 @@ void apply(QApplication &app)
     p.setColor(QPalette::Disabled, QPalette::ButtonText, QColor(0x80, 0x80, 0x80));
     app.setPalette(p);
 
+    // Debian ships Tahoma with Wine's fonts, outside fontconfig's folders.
+    for (const char *file : {"/usr/share/wine/fonts/tahoma.ttf", "/usr/share/wine/fonts/tahomabd.ttf"})
+        if (QFile::exists(QLatin1String(file)))
+            QFontDatabase::addApplicationFont(QLatin1String(file));
     QFont font(QStringLiteral("Tahoma"));
     font.setPointSize(8);
     app.setFont(font);
