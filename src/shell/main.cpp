@@ -10,6 +10,9 @@
 #ifdef TAVREL_HAS_REGISTERS
 #include "registerswindows.h"
 #endif
+#ifdef TAVREL_HAS_ORDERS
+#include "orderswindows.h"
+#endif
 
 #include <QApplication>
 #include <QScreen>
@@ -24,6 +27,9 @@ int main(int argc, char **argv)
     ShellModules::registerWindows();
 #ifdef TAVREL_HAS_REGISTERS
     Registers::registerWindows();
+#endif
+#ifdef TAVREL_HAS_ORDERS
+    Orders::registerWindows();
 #endif
 
     // Created in this order, living for the whole run.
