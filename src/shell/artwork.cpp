@@ -179,9 +179,11 @@ QPixmap background(const QSize &size)
         QTransform t;
         t.translate(c.x(), c.y());
         t.rotate(i * 30);
-        gear.addPolygon(t.map(QPolygonF(QRectF(-r * 0.1, -r * 1.18, r * 0.2, r * 0.3))));
+        QPainterPath tooth;
+        tooth.addRect(QRectF(-r * 0.1, -r * 1.18, r * 0.2, r * 0.3));
+        gear = gear.united(t.map(tooth));
     }
-    p.drawPath(gear.simplified());
+    p.drawPath(gear);
     p.setBrush(QColor(0x9F, 0xB6, 0xD1, 90));
     p.drawEllipse(c, r * 0.4, r * 0.4);
     return pm;
