@@ -66,6 +66,12 @@ void TRelOSForm::setWarrantyMarks(int warrantyItem)
         m_marks.no->setText(OrderPrint::kNoMarked);
 }
 
+report::Document TRelOSForm::prepare(int clientKey, int orderKey)
+{
+    fill(clientKey, orderKey);
+    return m_report.prepare();
+}
+
 template <class Fill>
 void TRelOSForm::previewed(QWidget *parent, Fill fill)
 {

@@ -36,7 +36,10 @@ public:
     void imprimir(QWidget *parent, int clientKey, int orderKey);
     void imprimirEmBranco(QWidget *parent);
 
-    // The report itself: the order editor prepares its pages for e-mail.
+    // Fills and lays the pages out without a preview: the order editor
+    // writes them as pictures for e-mail. A database error is the caller's.
+    report::Document prepare(int clientKey, int orderKey);
+
     report::Report &report() { return m_report; }
 
 private:

@@ -432,6 +432,28 @@ private Q_SLOTS:
         QCOMPARE(before.words().size(), after.words().size());
     }
 
+    // For e-mail the editor lays the filled order out without a preview,
+    // even right after a blank form.
+    void pagesForEmail()
+    {
+        addOrder(kOrder, 2);
+        TRelOSForm &form = TRelOSForm::of(*m_dm);
+        form.fillBlank();
+        Messages::Script script;   // any box or window shown would be counted here
+        int windows = 0;
+        script.onModal([&](QDialog *) { ++windows; });
+        const report::Document document = form.prepare(kClient, kOrder);
+        QVERIFY(script.shown().isEmpty());
+        QCOMPARE(windows, 0);
+        QCOMPARE(int(document.pages.size()), 1);
+        QStringList texts;
+        for (const report::Element &e : document.pages.front().elements)
+            if (const auto *t = std::get_if<report::TextElement>(&e))
+                texts << t->text;
+        for (const char *text : {"000007", "Joana Prado", "Notebook Lenovo", "(  ) SIM", "( X ) NÃO", "R$ 1.234,50"})
+            QVERIFY2(texts.contains(QString::fromUtf8(text)), text);
+    }
+
     // "OS" › "OS em Branco" opens the blank form's preview.
     void blankFormFromTheMenu()
     {
