@@ -4,6 +4,7 @@
 #include "firebird.h"
 
 #include <QRegularExpression>
+#include <algorithm>
 
 namespace {
 
@@ -19,6 +20,7 @@ struct PendingChange {
     quint64 rowId;
     std::vector<QVariant> values;    // the new values (insert, modify)
     std::vector<QVariant> original;  // as the row was read (modify, delete)
+    int position = -1;               // where a deleted row stood
 };
 
 QVariant normalised(const ColumnDef &col, const QVariant &value)
@@ -166,11 +168,20 @@ QString Field::displayText() const
     return asString();
 }
 
-QString Field::plainText() const
+QString Field::plainText() const { return plainText(m_dataset->columnDef(m_column), value()); }
+
+QString Field::plainText(const ColumnDef &column, const QVariant &value)
 {
-    if (kind() == ColumnKind::DateTime)
-        return BrFormat::date(asDateTime());
-    return asString();
+    if (value.isNull() || !value.isValid())
+        return {};
+    switch (column.kind) {
+    case ColumnKind::Number:
+    case ColumnKind::Money: return BrFormat::plainNumber(value.toDouble());
+    case ColumnKind::DateTime: return BrFormat::date(value.toDateTime());
+    case ColumnKind::Integer: return QString::number(value.toLongLong());
+    case ColumnKind::Text: break;
+    }
+    return value.toString();
 }
 
 void Field::setValue(const QVariant &value) { m_dataset->setCurrentValue(m_column, value); }
@@ -439,7 +450,7 @@ void Dataset::deleteRecord()
     } else {
         const auto original = existing ? existing->original : row.values;
         d->dropPendingFor(row.id);
-        d->pending.push_back({ChangeKind::Delete, row.id, {}, original});
+        d->pending.push_back({ChangeKind::Delete, row.id, {}, original, m_current});
     }
     const int removed = m_current;
     d->rows.erase(d->rows.begin() + removed);
@@ -496,6 +507,42 @@ void Dataset::applyUpdates()
         m_connection.execute(positional, params);
     }
     d->pending.clear();
+}
+
+void Dataset::cancelUpdates()
+{
+    cancel();
+    int restored = -1;
+    // Newest first, so each deleted row goes back where it stood.
+    for (auto change = d->pending.rbegin(); change != d->pending.rend(); ++change) {
+        const auto row = std::find_if(d->rows.begin(), d->rows.end(), [&](const Row &r) { return r.id == change->rowId; });
+        switch (change->kind) {
+        case ChangeKind::Insert:
+            if (row != d->rows.end()) {
+                const int at = int(row - d->rows.begin());
+                d->rows.erase(row);
+                Q_EMIT rowRemoved(at);
+            }
+            break;
+        case ChangeKind::Modify:
+            if (row != d->rows.end()) {
+                row->values = change->original;
+                Q_EMIT rowChanged(int(row - d->rows.begin()));
+            }
+            break;
+        case ChangeKind::Delete: {
+            const int at = std::clamp(change->position, 0, rowCount());
+            d->rows.insert(d->rows.begin() + at, Row{change->original, change->rowId});
+            Q_EMIT rowInserted(at);
+            restored = at;
+            break;
+        }
+        }
+    }
+    d->pending.clear();
+    // The user is back on the row whose delete was undone.
+    m_current = restored >= 0 ? restored : std::min(std::max(m_current, isEmpty() ? -1 : 0), rowCount() - 1);
+    Q_EMIT currentChanged(m_current);
 }
 
 void Dataset::resumeFailedUpdate()

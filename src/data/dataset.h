@@ -38,6 +38,8 @@ public:
     QString displayText() const;
     // What a grid shows: the plain value, money as "12,5", a date-time as its date.
     QString plainText() const;
+    // The same for any value of a column, for rows that are not current.
+    static QString plainText(const ColumnDef &column, const QVariant &value);
 
     void setValue(const QVariant &value); // text is cut to size; text for a date-time is read as "dd/mm/yyyy"
     void setString(const QString &text) { setValue(text); }
@@ -115,6 +117,9 @@ public:
     void cancel();       // drops the pending edit or insertion of the current record
     void deleteRecord(); // removes the current row, caching its delete
     bool hasPendingUpdates() const;
+    // Drops every cached change: deleted rows come back, changed rows show
+    // what they held, inserted rows go away.
+    void cancelUpdates();
     // Runs the cached changes' statements in order, then forgets them. On an
     // error the cache is kept and the error propagates; the caller decides
     // what to roll back.

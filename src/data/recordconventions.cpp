@@ -113,12 +113,18 @@ bool reopenAt(Dataset &dataset, const QString &wholeTable, const QString &keyCol
 void deleteAtomically(Dataset &dataset, const QStringList &dependentDeletes)
 {
     fb::Connection &db = dataset.connection();
-    atomically(db, [&] {
-        for (const QString &sql : dependentDeletes)
-            db.execute(sql);
-        dataset.deleteRecord();
-        dataset.applyUpdates();
-    });
+    try {
+        atomically(db, [&] {
+            for (const QString &sql : dependentDeletes)
+                db.execute(sql);
+            dataset.deleteRecord();
+            dataset.applyUpdates();
+        });
+    } catch (...) {
+        // The row stays, in the list as in the database; no delete waits in the cache.
+        dataset.cancelUpdates();
+        throw;
+    }
     db.commitRetaining();
 }
 

@@ -48,19 +48,7 @@ QVariant DatasetModel::value(int row, const QString &field) const
 
 QString DatasetModel::plainText(const ColumnDef &column, const QVariant &value)
 {
-    if (value.isNull() || !value.isValid())
-        return {};
-    switch (column.kind) {
-    case ColumnKind::Number:
-    case ColumnKind::Money:
-        return BrFormat::plainNumber(value.toDouble());
-    case ColumnKind::DateTime:
-        return BrFormat::date(value.toDateTime());
-    case ColumnKind::Integer:
-    case ColumnKind::Text:
-        break;
-    }
-    return value.toString();
+    return Field::plainText(column, value);
 }
 
 QString DatasetModel::plainText(int row, int modelColumn) const

@@ -163,6 +163,28 @@ private Q_SLOTS:
         QCOMPARE(other.scalar(QStringLiteral("select count(*) from ordemserv")).toInt(), 0);
         QVERIFY(!Records::reopenAt(*ds, QStringLiteral("select * from clientes"), QStringLiteral("IDCLIENTE"), 1));
     }
+
+    void refusedDeleteLeavesTheRowInPlace()
+    {
+        addClient(1, QStringLiteral("ANA"));
+        addClient(2, QStringLiteral("BRUNO"));
+        Dataset *ds = m_dm->ClientesQuery;
+        QVERIFY(Records::reopenAt(*ds, QStringLiteral("select * from clientes"), QStringLiteral("IDCLIENTE"), 2));
+        fb::Connection other;
+        other.open(m_tdb->path());
+        other.execute(QStringLiteral("update clientes set nome = \"BRUNO B\" where idcliente = 2"));
+        QVERIFY_THROWS_EXCEPTION(fb::Error, Records::deleteAtomically(*ds, {QStringLiteral("delete from ordemserv where idcliente=2")}));
+        QCOMPARE(ds->rowCount(), 2);
+        QCOMPARE(ds->field(QStringLiteral("NOME")).asString(), QStringLiteral("BRUNO"));
+        QVERIFY(!ds->hasPendingUpdates());
+        other.commit();
+        // The next save publishes no delete left over from the refused one.
+        ds->first();
+        ds->edit();
+        ds->field(QStringLiteral("NOME")).setString(QStringLiteral("ANA MARIA"));
+        Records::saveAtomically(*ds);
+        QCOMPARE(m_dm->Database().scalar(QStringLiteral("select count(*) from clientes")).toInt(), 2);
+    }
 };
 
 QTEST_GUILESS_MAIN(TestRecordConventions)
