@@ -4,6 +4,7 @@
 
 #include <QEvent>
 #include <QLabel>
+#include <QPointer>
 #include <QScreen>
 
 ListWindow::ListWindow(QWidget *mainWindow, const QString &caption)
@@ -46,10 +47,17 @@ void ListWindow::changeEvent(QEvent *event)
     QWidget::changeEvent(event);
     if (event->type() != QEvent::WindowStateChange || !(windowState() & Qt::WindowMinimized))
         return;
-    // Minimized module windows wait on the main window's tool bar, not in the task bar.
+    // Minimized module windows wait on the main window's tool bar, not in the
+    // task bar. Done once the minimize itself is over, so that a minimize that
+    // goes on to show the window (showMinimized) cannot bring it back.
     if (ToolbarMinimizer *minimizer = ToolbarMinimizer::of(parentWidget())) {
-        setWindowState(windowState() & ~Qt::WindowMinimized);
-        minimizer->minimize(this);
+        QPointer<ToolbarMinimizer> target(minimizer);
+        QMetaObject::invokeMethod(this, [this, target] {
+            if (!target || !(windowState() & Qt::WindowMinimized))
+                return;
+            setWindowState(windowState() & ~Qt::WindowMinimized);
+            target->minimize(this);
+        }, Qt::QueuedConnection);
     }
 }
 
