@@ -182,6 +182,21 @@ private Q_SLOTS:
         QCOMPARE(changed.count(), 1);
     }
 
+    void textWithoutCharacterSetStaysReadable()
+    {
+        // Older databases keep their text in columns without a character set.
+        fb::Connection &db = m_dm->Database();
+        db.execute(QStringLiteral("create table antiga (nome varchar(20) character set none)"));
+        db.commitRetaining();
+        db.execute(QStringLiteral("insert into antiga values (?)"), {QStringLiteral("JOSÉ ÇÃO €")});
+        db.execute(QStringLiteral("insert into antiga values (\"ação\")"));
+        Dataset *aux = m_dm->AuxQuery;
+        aux->reopen(QStringLiteral("select nome from antiga"));
+        QCOMPARE(aux->field(QStringLiteral("NOME")).asString(), QStringLiteral("JOSÉ ÇÃO €"));
+        aux->next();
+        QCOMPARE(aux->field(QStringLiteral("NOME")).asString(), QStringLiteral("ação"));
+    }
+
     void scratchQueryTakesItsColumnsFromTheStatement()
     {
         Dataset *aux = m_dm->AuxQuery;

@@ -14,6 +14,7 @@
 #include "orderswindows.h"
 #endif
 
+#include <QDialog>
 #include <QToolBar>
 #include <QToolButton>
 
@@ -100,6 +101,14 @@ private Q_SLOTS:
         QVERIFY(!suppliers->isVisible());
     }
 
+    void stockReportsOpenWithMovementsOpen()
+    {
+        m_app->dm->ProdEntQuery->close();
+        QTest::mouseClick(m_app->principal->icon(8), Qt::LeftButton);
+        QVERIFY(m_app->dm->ProdEntQuery->isOpen());
+        QVERIFY(m_app->principal->findChild<QWidget *>(QStringLiteral("TRelForm")));
+    }
+
     void ordersOfTheCurrentClient()
     {
         m_app->execute(QStringLiteral("insert into clientes (idcliente, nome) values (3, \"CARLA\")"));
@@ -110,6 +119,26 @@ private Q_SLOTS:
         QCOMPARE(m_app->dm->OrdensQuery->sql(), QStringLiteral("select * from ordemserv"));
     }
 #endif
+
+    void modalWindowsFromTheMenu()
+    {
+        QStringList titles;
+        m_app->script.onModal([&](QDialog *dialog) {
+            titles << dialog->windowTitle();
+            dialog->reject();
+        });
+        m_app->principal->menuItem(QStringLiteral("Cadastros/Usuários"))->trigger();
+        QCOMPARE(m_app->dm->UsuariosQuery->sql(), QStringLiteral("select * from usuarios"));
+        m_app->principal->menuItem(QStringLiteral("Arquivo/Configurações"))->trigger();
+        QVERIFY(m_app->dm->ConfigQuery->isOpen());
+        QStringList expected{QStringLiteral("Permissões de Usuários"), QStringLiteral("Configurações")};
+#ifdef TAVREL_HAS_ORDERS
+        m_app->principal->menuItem(QStringLiteral("OS/OS em Branco"))->trigger();
+        QCOMPARE(titles.size(), 3); // the blank order form's preview
+#endif
+        QCOMPARE(titles.mid(0, 2), expected);
+        QVERIFY(m_app->script.texts().isEmpty());
+    }
 };
 
 QTEST_MAIN(TestProgram)
