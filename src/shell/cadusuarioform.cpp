@@ -7,6 +7,7 @@
 #include "messages.h"
 #include "permissions.h"
 #include "recordconventions.h"
+#include "recordsequences.h"
 
 #include <QFormLayout>
 #include <QGridLayout>
@@ -112,6 +113,13 @@ TCadUsuarioForm::TCadUsuarioForm(QWidget *parent)
     browse();
 }
 
+bool TCadUsuarioForm::findSelected(int key)
+{
+    // The same message for editing and deleting a user gone meanwhile.
+    return RecordSequences::findSelected(this, *DM->UsuariosQuery, kWholeTable, kKey, key,
+                                         QStringLiteral("Não é possivel editar o usuário, o mesmo já não se encontra mais no sistema."));
+}
+
 int TCadUsuarioForm::selectedKey() const { return m_selectedKey->text().toInt(); }
 
 void TCadUsuarioForm::setEditing(bool editing, bool loginAndPermissions)
@@ -154,11 +162,9 @@ void TCadUsuarioForm::editUser()
     if (key == 0)
         return;
     Dataset &users = *DM->UsuariosQuery;
+    if (!findSelected(key))
+        return;
     try {
-        if (!Records::reopenAt(users, kWholeTable, kKey, key)) {
-            Messages::inform(this, QStringLiteral("Não é possivel editar o usuário, o mesmo já não se encontra mais no sistema."));
-            return;
-        }
         users.refresh();
         users.edit();
         setWindowTitle(kChangeCaption);
@@ -174,11 +180,9 @@ void TCadUsuarioForm::deleteUser()
     if (key == 0)
         return;
     Dataset &users = *DM->UsuariosQuery;
+    if (!findSelected(key))
+        return;
     try {
-        if (!Records::reopenAt(users, kWholeTable, kKey, key)) {
-            Messages::inform(this, QStringLiteral("Não é possivel editar o usuário, o mesmo já não se encontra mais no sistema."));
-            return;
-        }
         const QString login = users.field(QStringLiteral("LOGIN")).asString();
         if (login == kAdmin) {
             Messages::inform(this, QStringLiteral("Não é possivel excluir o usuário ADMIN"));

@@ -37,6 +37,7 @@ private:
     void browse();
     void setEditing(bool editing, bool loginAndPermissions);
     int selectedKey() const;
+    bool findSelected(int key);
 
     DBGrid *m_grid;
     QLabel *m_selectedKey;

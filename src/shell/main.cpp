@@ -1,18 +1,10 @@
 // tavrel: the shop's management program.
 
-#include "cadusuarioform.h"
 #include "dm.h"
 #include "loginform.h"
 #include "principalform.h"
-#include "shellmodules.h"
+#include "programwindows.h"
 #include "skin.h"
-
-#ifdef TAVREL_HAS_REGISTERS
-#include "registerswindows.h"
-#endif
-#ifdef TAVREL_HAS_ORDERS
-#include "orderswindows.h"
-#endif
 
 #include <QApplication>
 #include <QScreen>
@@ -24,13 +16,7 @@ int main(int argc, char **argv)
     QApplication::setApplicationDisplayName(QStringLiteral("OS - Meridel"));
     Skin::apply(app);
 
-    ShellModules::registerWindows();
-#ifdef TAVREL_HAS_REGISTERS
-    Registers::registerWindows();
-#endif
-#ifdef TAVREL_HAS_ORDERS
-    Orders::registerWindows();
-#endif
+    registerProgramWindows();
 
     // Created in this order, living for the whole run.
     TPrincipalForm principal;

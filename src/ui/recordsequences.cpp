@@ -53,18 +53,23 @@ void addRecord(QWidget *opener, Dataset &dataset, const RecordTexts &texts, cons
     Messages::execModal(window.get());
 }
 
+bool findSelected(QWidget *opener, Dataset &dataset, const QString &wholeTable, const QString &keyColumn,
+                  int selectedKey, const QString &goneMessage)
+{
+    bool found = false;
+    if (!guarded(opener, [&] { found = Records::reopenAt(dataset, wholeTable, keyColumn, selectedKey); }))
+        return false;
+    if (!found)
+        Messages::inform(opener, goneMessage);
+    return found;
+}
+
 bool editRecord(QWidget *opener, Dataset &dataset, const RecordTexts &texts, int selectedKey,
                 const MakeRecordWindow &make)
 {
-    if (currentKey(dataset, texts.keyColumn) == 0)
+    if (currentKey(dataset, texts.keyColumn) == 0
+        || !findSelected(opener, dataset, texts.wholeTable, texts.keyColumn, selectedKey, texts.goneOnEdit))
         return false;
-    bool found = false;
-    if (!guarded(opener, [&] { found = Records::reopenAt(dataset, texts.wholeTable, texts.keyColumn, selectedKey); }))
-        return false;
-    if (!found) {
-        Messages::inform(opener, texts.goneOnEdit);
-        return false;
-    }
     std::unique_ptr<RecordWindow> window(make(opener));
     if (!guarded(opener, [&] {
             dataset.refresh();
@@ -79,15 +84,9 @@ bool editRecord(QWidget *opener, Dataset &dataset, const RecordTexts &texts, int
 
 bool deleteRecord(QWidget *opener, Dataset &dataset, const RecordTexts &texts, int selectedKey)
 {
-    if (currentKey(dataset, texts.keyColumn) == 0)
+    if (currentKey(dataset, texts.keyColumn) == 0
+        || !findSelected(opener, dataset, texts.wholeTable, texts.keyColumn, selectedKey, texts.goneOnDelete))
         return false;
-    bool found = false;
-    if (!guarded(opener, [&] { found = Records::reopenAt(dataset, texts.wholeTable, texts.keyColumn, selectedKey); }))
-        return false;
-    if (!found) {
-        Messages::inform(opener, texts.goneOnDelete);
-        return false;
-    }
     const QString question = texts.deleteQuestion ? texts.deleteQuestion(dataset) : QString();
     if (!Messages::confirm(opener, texts.deleteTitle, question))
         return false;

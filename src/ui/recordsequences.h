@@ -16,6 +16,12 @@ namespace RecordSequences {
 // Creates a record window over the dataset, parented to `opener`.
 using MakeRecordWindow = std::function<RecordWindow *(QWidget *opener)>;
 
+// Reopens the whole table and moves to the row the list shows as selected.
+// When another workstation deleted it meanwhile, says so (goneMessage) and
+// returns false; a database error is shown and returns false too.
+bool findSelected(QWidget *opener, Dataset &dataset, const QString &wholeTable, const QString &keyColumn,
+                  int selectedKey, const QString &goneMessage);
+
 // New record: refresh the current row, append, "new" caption, show modally.
 void addRecord(QWidget *opener, Dataset &dataset, const RecordTexts &texts,
                const MakeRecordWindow &make);

@@ -4,15 +4,9 @@
 #include "iconbar.h"
 #include "listwindow.h"
 #include "shellfixture.h"
-#include "shellmodules.h"
+#include "programwindows.h"
 #include "toolbarminimizer.h"
 
-#ifdef TAVREL_HAS_REGISTERS
-#include "registerswindows.h"
-#endif
-#ifdef TAVREL_HAS_ORDERS
-#include "orderswindows.h"
-#endif
 
 #include <QDialog>
 #include <QToolBar>
@@ -47,13 +41,7 @@ class TestProgram : public QObject
 private Q_SLOTS:
     void initTestCase()
     {
-        ShellModules::registerWindows();
-#ifdef TAVREL_HAS_REGISTERS
-        Registers::registerWindows();
-#endif
-#ifdef TAVREL_HAS_ORDERS
-        Orders::registerWindows();
-#endif
+        registerProgramWindows();
     }
 
     void init()
