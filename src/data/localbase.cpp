@@ -2,6 +2,7 @@
 
 #include "firebird.h"
 
+#include <QDir>
 #include <QFile>
 #include <QRegularExpression>
 
@@ -10,8 +11,10 @@ namespace LocalBase {
 QString readConnectionString(const QString &file)
 {
     QFile f(file);
-    if (!f.open(QIODevice::ReadOnly))
-        throw fb::Error(QStringLiteral("Não foi possível abrir o arquivo \"%1\": %2").arg(file, f.errorString()));
+    if (!f.open(QIODevice::ReadOnly)) {
+        const QString why = f.exists() ? f.errorString() : QStringLiteral("arquivo não encontrado");
+        throw fb::Error(QStringLiteral("Não foi possível abrir o arquivo \"%1\": %2").arg(QDir::toNativeSeparators(file), why));
+    }
     // Read line by line to the end: the last line read wins, and a single
     // line break at the end of the file does not make a further line.
     QString last;

@@ -13,6 +13,7 @@
 #include "recordconventions.h"
 #include "toolbarminimizer.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QDesktopServices>
 #include <QLabel>
@@ -251,6 +252,9 @@ bool TPrincipalForm::startUp()
         m_startFailed = true;
         Messages::error(this, e.message());
         close();
+        // The message loop may not be running yet (the window is first shown
+        // before it starts): end the program once it does.
+        QMetaObject::invokeMethod(qApp, [] { QCoreApplication::exit(1); }, Qt::QueuedConnection);
         return false;
     }
     setEnabled(false);
