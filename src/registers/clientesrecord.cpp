@@ -5,7 +5,6 @@
 #include "dm.h"
 #include "editcolours.h"
 #include "firebird.h"
-#include "keymap.h"
 #include "messages.h"
 #include "modules.h"
 #include "registerform.h"
@@ -123,46 +122,18 @@ TClientesForm::TClientesForm(QWidget *parent) : RecordWindow(DM->ClientesQuery, 
     right->addWidget(m_annotationType);
     right->addWidget(captioned(QStringLiteral("Anotações Gerais"), notes), 1);
 
-    QPushButton *save = RegisterForm::button(QStringLiteral("Gravar"), this);
-    QPushButton *cancel = RegisterForm::button(QStringLiteral("Cancelar [ESC]"), this);
-    auto *bottom = new QHBoxLayout;
-    bottom->addStretch(1);
-    bottom->addWidget(save);
-    bottom->addWidget(cancel);
-
-    auto *columns = new QHBoxLayout;
-    columns->addLayout(left, 3);
-    columns->addLayout(right, 2);
-    auto *layout = new QVBoxLayout(this);
-    layout->addLayout(columns);
-    layout->addLayout(bottom);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
+    RegisterForm::layOutRecordWindow(this, left, right);
 
     // Only the person type's own boxes are open; the window starts as "Pessoa Física".
     showPersonType(kNaturalPerson);
     connect(m_personType, &RadioGroup::itemIndexChanged, this, &TClientesForm::showPersonType);
     connect(legend, &QPushButton::clicked, this, [this] { ClientAnnotations::showLegend(this); });
     connect(settings, &QPushButton::clicked, this, &TClientesForm::openSettings);
-    connect(save, &QPushButton::clicked, this, &RecordWindow::save);
-    connect(cancel, &QPushButton::clicked, this, &RecordWindow::cancel);
-    auto *keys = new KeyMap(this);
-    keys->press(KeyMap::Esc, cancel);
 }
 
 void TClientesForm::addFromOtherScreen(QWidget *opener)
 {
-    std::unique_ptr<TClientesForm> window(new TClientesForm(opener));
-    Dataset *clients = DM->ClientesQuery;
-    try {
-        if (!clients->isOpen())
-            clients->open();
-        clients->append();
-    } catch (const fb::Error &e) {
-        Messages::error(opener, e.message());
-        return;
-    }
-    window->setWindowTitle(kNewCaption);
-    Messages::execModal(window.get());
+    RegisterForm::addFromOtherScreen(std::make_unique<TClientesForm>(opener), opener);
 }
 
 void TClientesForm::showPersonType(int index)

@@ -5,15 +5,12 @@
 #include "dm.h"
 #include "editcolours.h"
 #include "firebird.h"
-#include "keymap.h"
 #include "messages.h"
 #include "registerform.h"
 
 #include <QGridLayout>
-#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
-#include <QPushButton>
 #include <QVBoxLayout>
 #include <memory>
 
@@ -109,41 +106,12 @@ TCadForneForm::TCadForneForm(QWidget *parent) : RecordWindow(DM->ForneQuery, sup
     right->addWidget(captioned(QStringLiteral("Produtos que fornece"), m_products), 1);
     right->addWidget(note);
 
-    QPushButton *save = RegisterForm::button(QStringLiteral("Gravar"), this);
-    QPushButton *cancel = RegisterForm::button(QStringLiteral("Cancelar [ESC]"), this);
-    auto *bottom = new QHBoxLayout;
-    bottom->addStretch(1);
-    bottom->addWidget(save);
-    bottom->addWidget(cancel);
-
-    auto *columns = new QHBoxLayout;
-    columns->addLayout(left, 3);
-    columns->addLayout(right, 2);
-    auto *layout = new QVBoxLayout(this);
-    layout->addLayout(columns);
-    layout->addLayout(bottom);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
-
-    connect(save, &QPushButton::clicked, this, &RecordWindow::save);
-    connect(cancel, &QPushButton::clicked, this, &RecordWindow::cancel);
-    auto *keys = new KeyMap(this);
-    keys->press(KeyMap::Esc, cancel);
+    RegisterForm::layOutRecordWindow(this, left, right);
 }
 
 void TCadForneForm::addFromProductWindow(QWidget *opener)
 {
-    std::unique_ptr<TCadForneForm> window(new TCadForneForm(opener));
-    Dataset *suppliers = DM->ForneQuery;
-    try {
-        if (!suppliers->isOpen())
-            suppliers->open();
-        suppliers->append();
-    } catch (const fb::Error &e) {
-        Messages::error(opener, e.message());
-        return;
-    }
-    window->setWindowTitle(kNewCaption);
-    Messages::execModal(window.get());
+    RegisterForm::addFromOtherScreen(std::make_unique<TCadForneForm>(opener), opener);
 }
 
 void TCadForneForm::readUnboundControls()

@@ -1,7 +1,13 @@
 #include "registerform.h"
 
+#include "dataset.h"
 #include "dbcontrols.h"
+#include "firebird.h"
+#include "keymap.h"
+#include "messages.h"
+#include "recordwindow.h"
 
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -36,6 +42,44 @@ QPushButton *button(const QString &caption, QWidget *parent)
     b->setAccessibleName(caption);
     b->setAutoDefault(false);
     return b;
+}
+
+void layOutRecordWindow(RecordWindow *window, QLayout *left, QLayout *right)
+{
+    QPushButton *save = button(QStringLiteral("Gravar"), window);
+    QPushButton *cancel = button(QStringLiteral("Cancelar [ESC]"), window);
+    auto *bottom = new QHBoxLayout;
+    bottom->addStretch(1);
+    bottom->addWidget(save);
+    bottom->addWidget(cancel);
+
+    auto *columns = new QHBoxLayout;
+    columns->addLayout(left, 3);
+    columns->addLayout(right, 2);
+    auto *layout = new QVBoxLayout(window);
+    layout->addLayout(columns);
+    layout->addLayout(bottom);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    QObject::connect(save, &QPushButton::clicked, window, &RecordWindow::save);
+    QObject::connect(cancel, &QPushButton::clicked, window, &RecordWindow::cancel);
+    auto *keys = new KeyMap(window);
+    keys->press(KeyMap::Esc, cancel);
+}
+
+void addFromOtherScreen(std::unique_ptr<RecordWindow> window, QWidget *opener)
+{
+    Dataset *dataset = window->dataset();
+    try {
+        if (!dataset->isOpen())
+            dataset->open();
+        dataset->append();
+    } catch (const fb::Error &e) {
+        Messages::error(opener, e.message());
+        return;
+    }
+    window->setWindowTitle(window->texts().newCaption);
+    Messages::execModal(window.get());
 }
 
 } // namespace RegisterForm
