@@ -103,13 +103,18 @@ Template &childOf(TDM &dm, const QString &name, Template *(*make)(TDM &))
 
 } // namespace
 
-// ---- TImpEntForm -----------------------------------------------------------
+// ---- StockReport -----------------------------------------------------------
 
-TImpEntForm::TImpEntForm(TDM &dm)
-    : QObject(&dm), m_rows(dm.createScratchQuery(this)), m_header(dm.createScratchQuery(this)),
-      m_report(QStringLiteral("Relatório de Estoque. Entrada / Saida de Produtos."))
+StockReport::StockReport(TDM &dm, const QString &title)
+    : QObject(&dm), m_rows(dm.createScratchQuery(this)), m_header(dm.createScratchQuery(this)), m_report(title)
 {
     m_report.setFormat(Formats::a4Plus());
+}
+
+// ---- TImpEntForm -----------------------------------------------------------
+
+TImpEntForm::TImpEntForm(TDM &dm) : StockReport(dm, QStringLiteral("Relatório de Estoque. Entrada / Saida de Produtos."))
+{
     m_period = &addHeader(m_report, m_header, QStringLiteral("RELATÓRIO DE ESTOQUE. ENTRADA / SAIDA DE PRODUTOS."),
                           kMovementColumns);
     addRows(m_report, m_rows, m_shading, kMovementColumns);
@@ -136,11 +141,8 @@ void TImpEntForm::imprimir(QWidget *parent, const QString &movementStatement, co
 
 // ---- TImpEstoqueForm -------------------------------------------------------
 
-TImpEstoqueForm::TImpEstoqueForm(TDM &dm)
-    : QObject(&dm), m_rows(dm.createScratchQuery(this)), m_header(dm.createScratchQuery(this)),
-      m_report(QStringLiteral("Relatório de Estoque Atual"))
+TImpEstoqueForm::TImpEstoqueForm(TDM &dm) : StockReport(dm, QStringLiteral("Relatório de Estoque Atual"))
 {
-    m_report.setFormat(Formats::a4Plus());
     // The date of printing stands where the movement report has its period.
     TextItem &subtitle = addHeader(m_report, m_header, QStringLiteral("RELATÓRIO DE ESTOQUE ATUAL"), kStockColumns);
     subtitle.setVisible(false);

@@ -14,8 +14,26 @@ class TDM;
 // goes on from where the last print left it. They belong to the data module
 // and live as long as it does.
 
+// What both reports are made of: the report, its rows and the shop's header
+// lines each read by a query of its own, and its white/silver switch.
+class StockReport : public QObject
+{
+    Q_OBJECT
+public:
+    report::Report &report() { return m_report; }
+    report::ShadingSwitch &shading() { return m_shading; }
+
+protected:
+    StockReport(TDM &dm, const QString &title);
+
+    report::QueryRowSource m_rows;
+    report::QueryRowSource m_header;
+    report::ShadingSwitch m_shading;
+    report::Report m_report;
+};
+
 // The stock movements of a period: "Relatório de Estoque. Entrada / Saida de Produtos."
-class TImpEntForm : public QObject
+class TImpEntForm : public StockReport
 {
     Q_OBJECT
 public:
@@ -27,21 +45,14 @@ public:
     // The same filling without the preview.
     void fill(const QString &movementStatement, const QDate &first, const QDate &last);
 
-    report::Report &report() { return m_report; }
-    report::ShadingSwitch &shading() { return m_shading; }
-
 private:
     explicit TImpEntForm(TDM &dm);
 
-    report::QueryRowSource m_rows;
-    report::QueryRowSource m_header;
-    report::ShadingSwitch m_shading;
-    report::Report m_report;
     report::TextItem *m_period = nullptr;
 };
 
 // Every product with its prices and stock: "Relatório de Estoque Atual".
-class TImpEstoqueForm : public QObject
+class TImpEstoqueForm : public StockReport
 {
     Q_OBJECT
 public:
@@ -50,14 +61,6 @@ public:
     void imprimir(QWidget *parent);
     void fill();
 
-    report::Report &report() { return m_report; }
-    report::ShadingSwitch &shading() { return m_shading; }
-
 private:
     explicit TImpEstoqueForm(TDM &dm);
-
-    report::QueryRowSource m_rows;
-    report::QueryRowSource m_header;
-    report::ShadingSwitch m_shading;
-    report::Report m_report;
 };
