@@ -52,22 +52,11 @@ TClientesForm2::TClientesForm2(QWidget *parent)
 
 bool TClientesForm2::pick(QWidget *caller, const QString &callerTag)
 {
-    Dataset *clients = DM->ClientesQuery;
-    const bool hasClient = clients->isOpen() && clients->currentRow() >= 0
-                           && clients->field(QStringLiteral("IDCLIENTE")).asInteger() != 0;
-    if (!hasClient) {
-        Messages::inform(caller, QStringLiteral("Não existe cliente cadastrado!"));
+    if (!hasRecord(caller, DM->ClientesQuery, QStringLiteral("IDCLIENTE"), QStringLiteral("Não existe cliente cadastrado!")))
         return false;
-    }
-    std::unique_ptr<TClientesForm2> picker(new TClientesForm2(caller));
+    auto picker = std::make_unique<TClientesForm2>(caller);
     picker->setCallerTag(callerTag);
-    try {
-        clients->reopen(kAllClients);
-    } catch (const fb::Error &e) {
-        Messages::error(caller, e.message());
-        return false;
-    }
-    return Messages::execModal(picker.get()) == QDialog::Accepted;
+    return showEverything(std::move(picker), caller, kAllClients);
 }
 
 void TClientesForm2::search()

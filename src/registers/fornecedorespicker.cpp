@@ -2,7 +2,6 @@
 
 #include "dataset.h"
 #include "dm.h"
-#include "firebird.h"
 #include "messages.h"
 
 #include <QLineEdit>
@@ -18,13 +17,8 @@ TForneForm2::TForneForm2(QWidget *parent)
 
 std::optional<TForneForm2::Choice> TForneForm2::pick(QWidget *caller)
 {
-    Dataset *suppliers = DM->ForneQuery;
-    const bool hasSupplier = suppliers->isOpen() && suppliers->currentRow() >= 0
-                             && suppliers->field(QStringLiteral("IDFORNECE")).asInteger() != 0;
-    if (!hasSupplier) {
-        Messages::inform(caller, QStringLiteral("Não existe fornecedor cadastrado!"));
+    if (!hasRecord(caller, DM->ForneQuery, QStringLiteral("IDFORNECE"), QStringLiteral("Não existe fornecedor cadastrado!")))
         return std::nullopt;
-    }
     std::unique_ptr<TForneForm2> picker(new TForneForm2(caller));
     if (Messages::execModal(picker.get()) != QDialog::Accepted)
         return std::nullopt;

@@ -83,21 +83,10 @@ bool fillSaleItem(Dataset &products, Dataset &items)
 
 bool choose(QWidget *caller)
 {
-    Dataset *products = DM->ProdForneQuery;
-    const bool hasProduct = products->isOpen() && products->currentRow() >= 0
-                            && products->field(QStringLiteral("IDPROD")).asInteger() != 0;
-    if (!hasProduct) {
-        Messages::inform(caller, QStringLiteral("Não existe produto cadastrado!"));
+    if (!RegisterPicker::hasRecord(caller, DM->ProdForneQuery, QStringLiteral("IDPROD"),
+                                   QStringLiteral("Não existe produto cadastrado!")))
         return false;
-    }
-    std::unique_ptr<TProdForm2> picker(new TProdForm2(caller));
-    try {
-        products->reopen(ProductTexts::kAll);
-    } catch (const fb::Error &e) {
-        Messages::error(caller, e.message());
-        return false;
-    }
-    return Messages::execModal(picker.get()) == QDialog::Accepted;
+    return RegisterPicker::showEverything(std::make_unique<TProdForm2>(caller), caller, ProductTexts::kAll);
 }
 
 } // namespace ProductPicker

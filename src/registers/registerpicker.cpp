@@ -2,7 +2,9 @@
 
 #include "dataset.h"
 #include "dbgrid.h"
+#include "firebird.h"
 #include "listwindow.h"
+#include "messages.h"
 #include "registerform.h"
 
 #include <QKeyEvent>
@@ -33,6 +35,25 @@ RegisterPicker::RegisterPicker(Dataset *dataset, const QString &caption, const Q
 
     connect(ok, &QPushButton::clicked, this, &RegisterPicker::choose);
     connect(m_grid, &QAbstractItemView::doubleClicked, this, &RegisterPicker::choose);
+}
+
+bool RegisterPicker::hasRecord(QWidget *caller, Dataset *dataset, const QString &keyColumn, const QString &noneMessage)
+{
+    const bool has = dataset->isOpen() && dataset->currentRow() >= 0 && dataset->field(keyColumn).asInteger() != 0;
+    if (!has)
+        Messages::inform(caller, noneMessage);
+    return has;
+}
+
+bool RegisterPicker::showEverything(std::unique_ptr<RegisterPicker> picker, QWidget *caller, const QString &everything)
+{
+    try {
+        picker->dataset()->reopen(everything);
+    } catch (const fb::Error &e) {
+        Messages::error(caller, e.message());
+        return false;
+    }
+    return Messages::execModal(picker.get()) == QDialog::Accepted;
 }
 
 void RegisterPicker::choose()

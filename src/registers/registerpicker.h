@@ -4,6 +4,8 @@
 
 #include <QDialog>
 
+#include <memory>
+
 class DBGrid;
 class Dataset;
 class QVBoxLayout;
@@ -22,6 +24,15 @@ public:
 
     DBGrid *grid() const { return m_grid; }
     Dataset *dataset() const { return m_dataset; }
+
+    // What a caller asks before making a picker: whether the register's
+    // dataset stands on a record (a row whose key is not 0). When it does not,
+    // `noneMessage` is shown over the caller and no picker should open.
+    static bool hasRecord(QWidget *caller, Dataset *dataset, const QString &keyColumn, const QString &noneMessage);
+    // Lists every record of the register (`everything`) in the picker's
+    // dataset, shows the picker modally over the caller and destroys it. A
+    // database error is shown over the caller instead. True when a row was accepted.
+    static bool showEverything(std::unique_ptr<RegisterPicker> picker, QWidget *caller, const QString &everything);
 
 public Q_SLOTS:
     // Accepts the selected row: the subclass's effect, then the window closes
