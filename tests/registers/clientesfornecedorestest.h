@@ -5,12 +5,10 @@
 // user's hands (finding controls by their captions, typing, clicking).
 
 #include "dbgrid.h"
-#include "dm.h"
-#include "firebird.h"
 #include "messages.h"
 #include "modules.h"
 #include "registerswindows.h"
-#include "testdatabase.h"
+#include "shopdatabase.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -22,28 +20,15 @@
 #include <QtTest>
 #include <memory>
 
-struct Shop {
-    TestDatabase files;
-    TDM dm;
+struct Shop : ShopDatabase {
     QWidget mainWindow;
 
     Shop()
     {
-        dm.connect(files.path());
-        dm.openStartDatasets();
         Registers::registerClientWindows();
         Registers::registerSupplierWindows();
     }
     ~Shop() { dm.closeAll(); }
-
-    // A statement run and committed here, as another screen of this workstation would.
-    void run(const QString &sql)
-    {
-        dm.Database().execute(sql);
-        dm.commitRetaining();
-    }
-    QVariant scalar(const QString &sql) { return dm.Database().scalar(sql); }
-    int count(const QString &sql) { return scalar(sql).toInt(); }
 
     // A statement run and committed by a second workstation on the same database.
     void elsewhere(const QString &sql)

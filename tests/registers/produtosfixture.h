@@ -1,14 +1,16 @@
 #pragma once
 
 // What the product and stock tests share: a fresh database with the data
-// module connected, a main window to own the module windows, a second
-// workstation on the same database, and finding controls by the words the
-// user sees.
+// module connected, a main window to own the module windows and the product
+// list it opens, a second workstation on the same database, and clicking
+// buttons by the words the user sees.
 
 #include "dataset.h"
-#include "dm.h"
 #include "messages.h"
-#include "testdatabase.h"
+#include "modules.h"
+#include "produtoslista.h"
+#include "shopdatabase.h"
+#include "widgetfinder.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -17,22 +19,10 @@
 #include <QtTest>
 #include <memory>
 
-struct ProductsDatabase {
-    TestDatabase files;
-    TDM dm;
+// The products as the product list first shows them, by description.
+inline const QString kOrdered = QStringLiteral("select * from prodforne order by descricao");
 
-    ProductsDatabase()
-    {
-        dm.connect(files.path());
-        dm.openStartDatasets();
-    }
-
-    void run(const QString &sql)
-    {
-        dm.Database().execute(sql);
-        dm.commitRetaining();
-    }
-
+struct ProductsDatabase : ShopDatabase {
     // A product as another screen would have saved it. minimum < 0 leaves QTDEMIN empty.
     void addProduct(int id, const QString &number, const QString &description, double inStock = 0,
                     double minimum = -1, const QString &supplier = QString(), double purchase = 0, double sale = 0)
@@ -52,9 +42,6 @@ struct ProductsDatabase {
                               {id, type, QDateTime(date, QTime(0, 0)), quantity, number, description, note});
         dm.commitRetaining();
     }
-
-    QVariant scalar(const QString &sql) { return dm.Database().scalar(sql); }
-    int count(const QString &sql) { return scalar(sql).toInt(); }
 };
 
 // Another workstation on the same database file.
@@ -68,20 +55,10 @@ struct OtherWorkstation {
     }
 };
 
-// The control named `name` (its caption) inside `root`, visible or not.
-template <class T = QWidget>
-T *named(QWidget *root, const QString &name)
-{
-    for (T *w : root->findChildren<T *>())
-        if (w->accessibleName() == name)
-            return w;
-    return nullptr;
-}
-
 // Clicks the button named `name`; fails the test when there is none.
 inline void click(QWidget *root, const QString &name)
 {
-    auto *button = named<QAbstractButton>(root, name);
+    auto *button = findNamed<QAbstractButton>(root, name);
     QVERIFY2(button, qPrintable(name));
     QTest::mouseClick(button, Qt::LeftButton);
 }
@@ -93,5 +70,40 @@ struct MainWindowStub : QMainWindow {
     {
         const auto all = findChildren<T *>(Qt::FindDirectChildrenOnly);
         return all.isEmpty() ? nullptr : all.last();
+    }
+};
+
+// What every product and stock test class holds: for each test function a
+// fresh database and a main window, shown, that owns the module windows.
+class ProductsTest : public QObject
+{
+    Q_OBJECT
+
+protected:
+    std::unique_ptr<ProductsDatabase> m_db;
+    std::unique_ptr<MainWindowStub> m_main;
+
+    Dataset *products() { return m_db->dm.ProdForneQuery; }
+    Dataset *movements() { return m_db->dm.ProdEntQuery; }
+
+    void openShop()
+    {
+        m_db = std::make_unique<ProductsDatabase>();
+        m_main = std::make_unique<MainWindowStub>();
+        m_main->show();
+    }
+    void closeShop()
+    {
+        m_main.reset();
+        m_db.reset();
+    }
+
+    // "Cadastros" › "Estoque": the main window reopens the products by
+    // description, then the registered opener makes the list.
+    TProdForm *productList()
+    {
+        products()->reopen(kOrdered);
+        Modules::open(QStringLiteral("TProdForm"), m_main.get());
+        return m_main->window<TProdForm>();
     }
 };

@@ -14,27 +14,13 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 
-namespace {
-
-const QString kOrdered = QStringLiteral("select * from prodforne order by descricao");
-
-} // namespace
-
-class TestEstoque : public QObject
+class TestEstoque : public ProductsTest
 {
     Q_OBJECT
 
-    std::unique_ptr<ProductsDatabase> m_db;
-    std::unique_ptr<MainWindowStub> m_main;
-
-    Dataset *products() { return m_db->dm.ProdForneQuery; }
-    Dataset *movements() { return m_db->dm.ProdEntQuery; }
-
     TProdForm *openList()
     {
-        products()->reopen(kOrdered);
-        Modules::open(QStringLiteral("TProdForm"), m_main.get());
-        auto *list = m_main->window<TProdForm>();
+        TProdForm *list = productList();
         list->show();
         return list;
     }
@@ -46,17 +32,8 @@ class TestEstoque : public QObject
 
 private Q_SLOTS:
     void initTestCase() { Registers::registerProductWindows(); }
-    void init()
-    {
-        m_db = std::make_unique<ProductsDatabase>();
-        m_main = std::make_unique<MainWindowStub>();
-        m_main->show();
-    }
-    void cleanup()
-    {
-        m_main.reset();
-        m_db.reset();
-    }
+    void init() { openShop(); }
+    void cleanup() { closeShop(); }
 
     void movementArithmetic_data()
     {
@@ -89,16 +66,16 @@ private Q_SLOTS:
             QCOMPARE(dialog->windowTitle(), entry ? QStringLiteral("Entrada de Produto") : QStringLiteral("Saída de Produto"));
             const QString quantityName = entry ? QStringLiteral("Quantidade de Entrada de Produto")
                                                : QStringLiteral("Quantidade de Saída de Produto");
-            auto *quantity = named<QLineEdit>(dialog, quantityName);
+            auto *quantity = findNamed<QLineEdit>(dialog, quantityName);
             QVERIFY2(quantity, qPrintable(quantityName));
-            QVERIFY(named<QWidget>(dialog, entry ? QStringLiteral("Data de Entrada") : QStringLiteral("Data de Saida")));
-            auto *code = named<QLineEdit>(dialog, QStringLiteral("Cod. Produto"));
+            QVERIFY(findNamed<QWidget>(dialog, entry ? QStringLiteral("Data de Entrada") : QStringLiteral("Data de Saida")));
+            auto *code = findNamed<QLineEdit>(dialog, QStringLiteral("Cod. Produto"));
             QCOMPARE(code->text(), QStringLiteral("0000007"));
             QVERIFY(!code->isEnabled());
-            QCOMPARE(named<QLineEdit>(dialog, QStringLiteral("Fornecedor"))->text(), QStringLiteral("Casa Ferro"));
-            QVERIFY(!named<QLineEdit>(dialog, QStringLiteral("Quantidade Disponível em Estoque"))->isEnabled());
+            QCOMPARE(findNamed<QLineEdit>(dialog, QStringLiteral("Fornecedor"))->text(), QStringLiteral("Casa Ferro"));
+            QVERIFY(!findNamed<QLineEdit>(dialog, QStringLiteral("Quantidade Disponível em Estoque"))->isEnabled());
             QTest::keyClicks(quantity, typed);
-            QTest::keyClicks(named<QPlainTextEdit>(dialog, QStringLiteral("Observação")), QStringLiteral("nota 1"));
+            QTest::keyClicks(findNamed<QPlainTextEdit>(dialog, QStringLiteral("Observação")), QStringLiteral("nota 1"));
             click(dialog, QStringLiteral("Gravar"));
             QCOMPARE(dialog->isVisible(), !message.isEmpty());
             if (!message.isEmpty()) {
@@ -152,7 +129,7 @@ private Q_SLOTS:
         TProdForm *list = openList();
         Messages::Script script;
         script.onModal([&](QDialog *dialog) {
-            auto *quantity = named<QLineEdit>(dialog, QStringLiteral("Quantidade de Entrada de Produto"));
+            auto *quantity = findNamed<QLineEdit>(dialog, QStringLiteral("Quantidade de Entrada de Produto"));
             if (how != 0)
                 QTest::keyClicks(quantity, QStringLiteral("9"));
             switch (how) {
@@ -207,13 +184,13 @@ private Q_SLOTS:
         OtherWorkstation other(m_db->files.path());
         Messages::Script script;
         script.onModal([&](QDialog *dialog) {
-            QTest::keyClicks(named<QLineEdit>(dialog, QStringLiteral("Quantidade de Saída de Produto")), QStringLiteral("9"));
+            QTest::keyClicks(findNamed<QLineEdit>(dialog, QStringLiteral("Quantidade de Saída de Produto")), QStringLiteral("9"));
             other.run(QStringLiteral("update prodforne set qtdedisp = qtdedisp - 2 where idprod = 1"));
             // The stock is 8 now: an exit of 9 is refused, one of 8 empties it.
             click(dialog, QStringLiteral("Gravar"));
             QVERIFY(dialog->isVisible());
-            QCOMPARE(named<QLineEdit>(dialog, QStringLiteral("Quantidade Disponível em Estoque"))->text(), QStringLiteral("8"));
-            auto *quantity = named<QLineEdit>(dialog, QStringLiteral("Quantidade de Saída de Produto"));
+            QCOMPARE(findNamed<QLineEdit>(dialog, QStringLiteral("Quantidade Disponível em Estoque"))->text(), QStringLiteral("8"));
+            auto *quantity = findNamed<QLineEdit>(dialog, QStringLiteral("Quantidade de Saída de Produto"));
             quantity->selectAll();
             QTest::keyClick(quantity, Qt::Key_Backspace);
             QTest::keyClicks(quantity, QStringLiteral("8"));
@@ -237,7 +214,7 @@ private Q_SLOTS:
         OtherWorkstation other(m_db->files.path());
         Messages::Script script;
         script.onModal([&](QDialog *dialog) {
-            QTest::keyClicks(named<QLineEdit>(dialog, QStringLiteral("Quantidade de Entrada de Produto")), QStringLiteral("5"));
+            QTest::keyClicks(findNamed<QLineEdit>(dialog, QStringLiteral("Quantidade de Entrada de Produto")), QStringLiteral("5"));
             // The other workstation's movement takes the next key without committing.
             other.dm.Database().execute(QStringLiteral("insert into prodent (idprodent, tipo, qtdeent) values (2, 'saida', 1)"));
             click(dialog, QStringLiteral("Gravar"));
@@ -246,7 +223,7 @@ private Q_SLOTS:
             QCOMPARE(script.last().kind, Messages::Kind::Error);
             QVERIFY(products()->isEditing());
             QVERIFY(movements()->isEditing());
-            QCOMPARE(named<QLineEdit>(dialog, QStringLiteral("Quantidade Disponível em Estoque"))->text(), QStringLiteral("3"));
+            QCOMPARE(findNamed<QLineEdit>(dialog, QStringLiteral("Quantidade Disponível em Estoque"))->text(), QStringLiteral("3"));
             QCOMPARE(inStock(1), 3.0);
             other.dm.Database().commit();
             click(dialog, QStringLiteral("Gravar"));

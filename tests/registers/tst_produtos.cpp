@@ -22,8 +22,6 @@
 
 namespace {
 
-const QString kOrdered = QStringLiteral("select * from prodforne order by descricao");
-
 QStringList shownNumbers(DBGrid *grid)
 {
     QStringList numbers;
@@ -45,7 +43,7 @@ void selectRow(DBGrid *grid, const QString &number)
 
 void typeInto(QWidget *dialog, const QString &name, const QString &text)
 {
-    auto *box = named<QLineEdit>(dialog, name);
+    auto *box = findNamed<QLineEdit>(dialog, name);
     QVERIFY2(box, qPrintable(name));
     box->selectAll();
     QTest::keyClick(box, Qt::Key_Backspace);
@@ -54,21 +52,13 @@ void typeInto(QWidget *dialog, const QString &name, const QString &text)
 
 } // namespace
 
-class TestProdutos : public QObject
+class TestProdutos : public ProductsTest
 {
     Q_OBJECT
 
-    std::unique_ptr<ProductsDatabase> m_db;
-    std::unique_ptr<MainWindowStub> m_main;
-
-    Dataset *products() { return m_db->dm.ProdForneQuery; }
-
-    // "Cadastros" › "Estoque": the main window's preparation, then the registered opener.
     TProdForm *openList()
     {
-        products()->reopen(kOrdered);
-        Modules::open(QStringLiteral("TProdForm"), m_main.get());
-        auto *list = m_main->window<TProdForm>();
+        TProdForm *list = productList();
         if (list) {
             list->show();
             list->activateWindow();
@@ -85,16 +75,10 @@ class TestProdutos : public QObject
 
 private Q_SLOTS:
     void initTestCase() { Registers::registerProductWindows(); }
-    void init()
-    {
-        m_db = std::make_unique<ProductsDatabase>();
-        m_main = std::make_unique<MainWindowStub>();
-        m_main->show();
-    }
+    void init() { openShop(); }
     void cleanup()
     {
-        m_main.reset();
-        m_db.reset();
+        closeShop();
         ProductGroups::setDocumentOpener({});
     }
 
@@ -112,7 +96,7 @@ private Q_SLOTS:
         for (const QString caption : {"Cadastrar Produto", "Editar Produto", "Excluir Produto", "Fechar Janela",
                                       "Entrada de Produto", "Saida de Produto", "Imprimir Estoque Atual", "Procurar",
                                       "Legenda Cores"})
-            QVERIFY2(named<QAbstractButton>(list, caption), qPrintable(caption));
+            QVERIFY2(findNamed<QAbstractButton>(list, caption), qPrintable(caption));
         QTest::keyClick(list->grid(), Qt::Key_Escape);
         QTRY_VERIFY(!m_main->window<TProdForm>());
     }
@@ -153,10 +137,10 @@ private Q_SLOTS:
         seedThree();
         TProdForm *list = openList();
         Messages::Script script;
-        auto *box = named<QLineEdit>(list, QStringLiteral("Procurar Produto"));
+        auto *box = findNamed<QLineEdit>(list, QStringLiteral("Procurar Produto"));
         QVERIFY(box);
         QTest::keyClicks(box, typed);
-        auto *radio = named<QAbstractButton>(list, searchBy == 0 ? QStringLiteral("Descrição") : QStringLiteral("Fornecedor"));
+        auto *radio = findNamed<QAbstractButton>(list, searchBy == 0 ? QStringLiteral("Descrição") : QStringLiteral("Fornecedor"));
         if (!radio) {
             const auto buttons = list->findChildren<QAbstractButton *>();
             for (QAbstractButton *b : buttons)
@@ -182,7 +166,7 @@ private Q_SLOTS:
         TProdForm *list = openList();
         QVERIFY(!products()->allFetched());
         QVERIFY(products()->rowCount() < 3000);
-        QTest::keyClicks(named<QLineEdit>(list, QStringLiteral("Procurar Produto")), QStringLiteral("produto 0"));
+        QTest::keyClicks(findNamed<QLineEdit>(list, QStringLiteral("Procurar Produto")), QStringLiteral("produto 0"));
         click(list, QStringLiteral("Procurar"));
         QVERIFY(!products()->allFetched());
         QVERIFY(products()->rowCount() < 3000);
@@ -237,15 +221,15 @@ private Q_SLOTS:
         script.onModal([&](QDialog *dialog) {
             shown = true;
             QCOMPARE(dialog->windowTitle(), QStringLiteral("Cadastro de Produto"));
-            auto *code = named<QLineEdit>(dialog, QStringLiteral("Cod. Produto"));
+            auto *code = findNamed<QLineEdit>(dialog, QStringLiteral("Cod. Produto"));
             QVERIFY(code && code->isEnabled());
             QCOMPARE(code->text(), QStringLiteral("0000001"));
             QCOMPARE(products()->field(QStringLiteral("IDPROD")).asInteger(), 1);
-            QCOMPARE(named<QDateEdit>(dialog, QStringLiteral("Data de Cadastro"))->date(), QDate::currentDate());
+            QCOMPARE(findNamed<QDateEdit>(dialog, QStringLiteral("Data de Cadastro"))->date(), QDate::currentDate());
             typeInto(dialog, QStringLiteral("Descrição (Nome do Produto)"), QStringLiteral("Fusivel 10A"));
             typeInto(dialog, QStringLiteral("Qtde Disponível"), QStringLiteral("1x2,5"));
             typeInto(dialog, QStringLiteral("Qtde Mínima"), QStringLiteral("-3"));
-            auto *group = named<QComboBox>(dialog, QStringLiteral("Grupo"));
+            auto *group = findNamed<QComboBox>(dialog, QStringLiteral("Grupo"));
             QVERIFY(group);
             dialog->activateWindow();
             QVERIFY(QTest::qWaitForWindowActive(dialog));
@@ -389,12 +373,12 @@ private Q_SLOTS:
         script.onModal([&](QDialog *dialog) {
             shown = true;
             QCOMPARE(dialog->windowTitle(), QStringLiteral("Alteração de Produto"));
-            auto *code = named<QLineEdit>(dialog, QStringLiteral("Cod. Produto"));
+            auto *code = findNamed<QLineEdit>(dialog, QStringLiteral("Cod. Produto"));
             QVERIFY(!code->isEnabled());
             QCOMPARE(code->palette().color(QPalette::Disabled, QPalette::Base), QColor(Qt::white));
-            QCOMPARE(named<QComboBox>(dialog, QStringLiteral("Grupo"))->currentText(), QStringLiteral("Ferragens"));
-            QCOMPARE(named<QLineEdit>(dialog, QStringLiteral("Cod. Fornecedor"))->text(), QStringLiteral("9"));
-            QCOMPARE(named<QLineEdit>(dialog, QStringLiteral("Nome do Fornecedor"))->text(), QStringLiteral("Casa Ferro"));
+            QCOMPARE(findNamed<QComboBox>(dialog, QStringLiteral("Grupo"))->currentText(), QStringLiteral("Ferragens"));
+            QCOMPARE(findNamed<QLineEdit>(dialog, QStringLiteral("Cod. Fornecedor"))->text(), QStringLiteral("9"));
+            QCOMPARE(findNamed<QLineEdit>(dialog, QStringLiteral("Nome do Fornecedor"))->text(), QStringLiteral("Casa Ferro"));
             typeInto(dialog, QStringLiteral("Descrição (Nome do Produto)"), QStringLiteral("PARAFUSO SEXTAVADO"));
             typeInto(dialog, QStringLiteral("Custo de Venda"), QStringLiteral("12,5"));
             click(dialog, QStringLiteral("Gravar"));
@@ -440,8 +424,8 @@ private Q_SLOTS:
                 return;
             }
             click(dialog, QStringLiteral("..."));
-            QCOMPARE(named<QLineEdit>(dialog, QStringLiteral("Cod. Fornecedor"))->text(), QStringLiteral("5"));
-            QCOMPARE(named<QLineEdit>(dialog, QStringLiteral("Nome do Fornecedor"))->text(),
+            QCOMPARE(findNamed<QLineEdit>(dialog, QStringLiteral("Cod. Fornecedor"))->text(), QStringLiteral("5"));
+            QCOMPARE(findNamed<QLineEdit>(dialog, QStringLiteral("Nome do Fornecedor"))->text(),
                      QStringLiteral("Metalurgica Sul"));
             // Nothing reaches the product before "Gravar".
             QVERIFY(products()->field(QStringLiteral("IDFORNECE")).isNull());
@@ -449,7 +433,7 @@ private Q_SLOTS:
             if (save)
                 click(dialog, QStringLiteral("Gravar"));
             else
-                QTest::keyClick(named<QLineEdit>(dialog, QStringLiteral("Marca / Fabricante")), Qt::Key_Escape);
+                QTest::keyClick(findNamed<QLineEdit>(dialog, QStringLiteral("Marca / Fabricante")), Qt::Key_Escape);
             QVERIFY(!dialog->isVisible());
         });
         click(list, QStringLiteral("Editar Produto"));
@@ -501,7 +485,7 @@ private Q_SLOTS:
             }
             click(dialog, QStringLiteral("Adicionar Fornecedor"));
             QVERIFY(products()->isEditing());
-            QCOMPARE(named<QLineEdit>(dialog, QStringLiteral("Cod. Fornecedor"))->text(), QString());
+            QCOMPARE(findNamed<QLineEdit>(dialog, QStringLiteral("Cod. Fornecedor"))->text(), QString());
             typeInto(dialog, QStringLiteral("Descrição (Nome do Produto)"), QStringLiteral("CABO"));
             click(dialog, QStringLiteral("Gravar"));
         });
@@ -578,7 +562,7 @@ private Q_SLOTS:
         TProdForm *list = openList();
         Messages::Script script;
         script.onModal([&](QDialog *dialog) {
-            auto *group = named<QComboBox>(dialog, QStringLiteral("Grupo"));
+            auto *group = findNamed<QComboBox>(dialog, QStringLiteral("Grupo"));
             dialog->activateWindow();
             QVERIFY(QTest::qWaitForWindowActive(dialog));
             group->setFocus(Qt::TabFocusReason);
@@ -591,7 +575,7 @@ private Q_SLOTS:
                 QVERIFY(f.open(QIODevice::WriteOnly));
                 f.write("Cabos\nFontes\n");
             }
-            named<QLineEdit>(dialog, QStringLiteral("Marca / Fabricante"))->setFocus(Qt::TabFocusReason);
+            findNamed<QLineEdit>(dialog, QStringLiteral("Marca / Fabricante"))->setFocus(Qt::TabFocusReason);
             group->setFocus(Qt::TabFocusReason);
             QCOMPARE(group->count(), 2);
             QCOMPARE(group->itemText(0), QStringLiteral("Cabos"));
@@ -608,7 +592,7 @@ private Q_SLOTS:
         products()->append();
         form.show();
         for (const QString name : {"Qtde Disponível", "Qtde Mínima"}) {
-            auto *box = named<QLineEdit>(&form, name);
+            auto *box = findNamed<QLineEdit>(&form, name);
             QTest::keyClicks(box, QStringLiteral("a1.2,b3-+ 4"));
             QCOMPARE(box->text(), QStringLiteral("1234"));
             QTest::keyClick(box, Qt::Key_Backspace);
@@ -631,10 +615,10 @@ private Q_SLOTS:
             QCOMPARE(dialog->windowTitle(), QStringLiteral("Produtos"));
             QCOMPARE(products()->sql(), QStringLiteral("select * from prodforne"));
             auto *picker = qobject_cast<TProdForm2 *>(dialog);
-            QTest::keyClicks(named<QLineEdit>(dialog, QStringLiteral("Busca por produto:")), QStringLiteral("xx"));
-            QTest::keyClick(named<QLineEdit>(dialog, QStringLiteral("Busca por produto:")), Qt::Key_Return);
+            QTest::keyClicks(findNamed<QLineEdit>(dialog, QStringLiteral("Busca por produto:")), QStringLiteral("xx"));
+            QTest::keyClick(findNamed<QLineEdit>(dialog, QStringLiteral("Busca por produto:")), Qt::Key_Return);
             QCOMPARE(picker->grid()->model()->rowCount(), 2); // Enter does not search
-            QTest::keyClick(named<QLineEdit>(dialog, QStringLiteral("Busca por produto:")), Qt::Key_Escape);
+            QTest::keyClick(findNamed<QLineEdit>(dialog, QStringLiteral("Busca por produto:")), Qt::Key_Escape);
             QVERIFY(dialog->isVisible()); // nor does Esc close
             click(dialog, QStringLiteral("Procurar"));
             QCOMPARE(products()->sql(),
@@ -685,7 +669,7 @@ private Q_SLOTS:
         QStringList shown;
         script.onModal([&](QDialog *dialog) {
             auto *picker = qobject_cast<TProdForm2 *>(dialog);
-            QTest::keyClicks(named<QLineEdit>(dialog, QStringLiteral("Busca por produto:")), typed);
+            QTest::keyClicks(findNamed<QLineEdit>(dialog, QStringLiteral("Busca por produto:")), typed);
             click(dialog, QStringLiteral("Procurar"));
             shown = shownNumbers(picker->grid());
             shown.sort();

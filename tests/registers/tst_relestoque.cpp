@@ -57,15 +57,11 @@ Printed printFrom(QAbstractButton *button, const QString &pdfPath)
 
 } // namespace
 
-class TestRelEstoque : public QObject
+class TestRelEstoque : public ProductsTest
 {
     Q_OBJECT
 
-    std::unique_ptr<ProductsDatabase> m_db;
-    std::unique_ptr<MainWindowStub> m_main;
     QTemporaryDir m_out;
-
-    Dataset *movements() { return m_db->dm.ProdEntQuery; }
 
     // "Relatórios" › "Relatório de Estoque": the movements dataset opened if closed, then the window.
     TRelForm *openReportWindow()
@@ -83,8 +79,8 @@ class TestRelEstoque : public QObject
         for (QRadioButton *b : window->findChildren<QRadioButton *>())
             if (b->text() == type)
                 QTest::mouseClick(b, Qt::LeftButton);
-        named<QDateEdit>(window, QStringLiteral("Data de Entrada/Saida"))->setDate(first);
-        named<QDateEdit>(window, QStringLiteral("à"))->setDate(last);
+        findNamed<QDateEdit>(window, QStringLiteral("Data de Entrada/Saida"))->setDate(first);
+        findNamed<QDateEdit>(window, QStringLiteral("à"))->setDate(last);
     }
 
     QList<int> shownKeys(TRelForm *window)
@@ -116,17 +112,11 @@ private Q_SLOTS:
     }
     void init()
     {
-        m_db = std::make_unique<ProductsDatabase>();
+        openShop();
         m_db->run(QStringLiteral("update config set cab1 = 'Meridel Assistencia', cab2 = 'Rua das Flores, 10', "
                                  "cab3 = 'Santos - SP', cab4 = 'Fone 13 3222-0000' where idconfig = 1"));
-        m_main = std::make_unique<MainWindowStub>();
-        m_main->show();
     }
-    void cleanup()
-    {
-        m_main.reset();
-        m_db.reset();
-    }
+    void cleanup() { closeShop(); }
 
     void opensOnTodaysMovementsInTheirColours()
     {
@@ -233,7 +223,7 @@ private Q_SLOTS:
         const QString gridStatement = movements()->sql();
         // The choices need not have been filtered first.
         choose(window, type, QDate(2026, 3, 1), QDate(2026, 3, 31));
-        const Printed report = printFrom(named<QAbstractButton>(window, QStringLiteral("Imprimir")), m_out.filePath("ent.pdf"));
+        const Printed report = printFrom(findNamed<QAbstractButton>(window, QStringLiteral("Imprimir")), m_out.filePath("ent.pdf"));
         QCOMPARE(report.title, QStringLiteral("Relatório de Estoque. Entrada / Saida de Produtos."));
         QCOMPARE(report.pageMm.toSize(), QSize(210, 330));
         for (const QString expected :
@@ -262,7 +252,7 @@ private Q_SLOTS:
     {
         TRelForm *window = openReportWindow();
         QCOMPARE(window->grid()->model()->rowCount(), 0);
-        const Printed report = printFrom(named<QAbstractButton>(window, QStringLiteral("Imprimir")), m_out.filePath("empty.pdf"));
+        const Printed report = printFrom(findNamed<QAbstractButton>(window, QStringLiteral("Imprimir")), m_out.filePath("empty.pdf"));
         const QString today = QDate::currentDate().toString(QStringLiteral("dd/MM/yyyy"));
         QVERIFY(report.text.contains(QStringLiteral("Meridel Assistencia")));
         QVERIFY(report.text.contains(QStringLiteral("RELATÓRIO DE ESTOQUE. ENTRADA / SAIDA DE PRODUTOS.")));
@@ -276,15 +266,13 @@ private Q_SLOTS:
         m_db->addProduct(1, QStringLiteral("0000001"), QStringLiteral("PARAFUSO"), 10, -1, {}, 12.5, 1234.5);
         m_db->addProduct(2, QStringLiteral("0000002"), QStringLiteral("ARRUELA"), 3, -1, {}, 0.1, 0.25);
         m_db->addProduct(3, QStringLiteral("0000003"), QStringLiteral("FUSIVEL"), 0, -1, {}, 2, 3);
-        m_db->dm.ProdForneQuery->reopen(QStringLiteral("select * from prodforne order by descricao"));
-        Modules::open(QStringLiteral("TProdForm"), m_main.get());
-        auto *list = m_main->window<TProdForm>();
-        QTest::keyClicks(named<QLineEdit>(list, QStringLiteral("Procurar Produto")), QStringLiteral("parafuso"));
+        TProdForm *list = productList();
+        QTest::keyClicks(findNamed<QLineEdit>(list, QStringLiteral("Procurar Produto")), QStringLiteral("parafuso"));
         click(list, QStringLiteral("Procurar"));
         QCOMPARE(list->grid()->model()->rowCount(), 1);
         const QString searched = m_db->dm.ProdForneQuery->sql();
 
-        const Printed report = printFrom(named<QAbstractButton>(list, QStringLiteral("Imprimir Estoque Atual")),
+        const Printed report = printFrom(findNamed<QAbstractButton>(list, QStringLiteral("Imprimir Estoque Atual")),
                                          m_out.filePath("estoque.pdf"));
         QCOMPARE(report.title, QStringLiteral("Relatório de Estoque Atual"));
         QCOMPARE(report.pageMm.toSize(), QSize(210, 330));
@@ -310,10 +298,8 @@ private Q_SLOTS:
         m_db->addProduct(1, QStringLiteral("0000001"), QStringLiteral("A"));
         m_db->addProduct(2, QStringLiteral("0000002"), QStringLiteral("B"));
         m_db->addProduct(3, QStringLiteral("0000003"), QStringLiteral("C"));
-        m_db->dm.ProdForneQuery->reopen(QStringLiteral("select * from prodforne order by descricao"));
-        Modules::open(QStringLiteral("TProdForm"), m_main.get());
-        auto *list = m_main->window<TProdForm>();
-        auto *button = named<QAbstractButton>(list, QStringLiteral("Imprimir Estoque Atual"));
+        TProdForm *list = productList();
+        auto *button = findNamed<QAbstractButton>(list, QStringLiteral("Imprimir Estoque Atual"));
         const QColor white(255, 255, 255), silver(192, 192, 192);
         const Printed first = printFrom(button, m_out.filePath("s1.pdf"));
         QCOMPARE(first.rowFills, (std::vector<QColor>{white, silver, white}));
@@ -322,7 +308,7 @@ private Q_SLOTS:
         // Each report has its own switch.
         m_db->addMovement(1, QStringLiteral("entrada"), QDate::currentDate(), 1, QStringLiteral("0000001"), QStringLiteral("A"));
         TRelForm *window = openReportWindow();
-        const Printed movementsReport = printFrom(named<QAbstractButton>(window, QStringLiteral("Imprimir")),
+        const Printed movementsReport = printFrom(findNamed<QAbstractButton>(window, QStringLiteral("Imprimir")),
                                                   m_out.filePath("s3.pdf"));
         QCOMPARE(movementsReport.rowFills, (std::vector<QColor>{white}));
     }
