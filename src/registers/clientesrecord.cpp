@@ -64,12 +64,6 @@ TClientesForm::TClientesForm(QWidget *parent) : RecordWindow(DM->ClientesQuery, 
     m_homePhone = edit(QStringLiteral("Telefone Residencial"), clients, QStringLiteral("FONERES"));
     DBEdit *workPhone = edit(QStringLiteral("Telefone Comercial"), clients, QStringLiteral("FONECOM"));
     DBEdit *mobile = edit(QStringLiteral("Celular"), clients, QStringLiteral("FONECEL"));
-    DBEdit *address1 = edit(QStringLiteral("Endereço"), clients, QStringLiteral("END1"));
-    DBEdit *address2 = edit(QStringLiteral("Endereço"), clients, QStringLiteral("END2"));
-    DBEdit *city = edit(QStringLiteral("Cidade"), clients, QStringLiteral("CIDADE"));
-    DBEdit *state = edit(QStringLiteral("Estado"), clients, QStringLiteral("UF"));
-    state->setUpperCase(true);
-    DBEdit *postCode = edit(QStringLiteral("CEP"), clients, QStringLiteral("CEP"));
     m_cpf = edit(QStringLiteral("CPF"), clients, QStringLiteral("CPF"));
     m_rg = edit(QStringLiteral("RG"), clients, QStringLiteral("RG"));
     DBEdit *email = edit(QStringLiteral("E-mail"), clients, QStringLiteral("EMAIL"));
@@ -86,11 +80,7 @@ TClientesForm::TClientesForm(QWidget *parent) : RecordWindow(DM->ClientesQuery, 
     left->addWidget(captioned(QStringLiteral("Telefone Residencial"), m_homePhone), 2, 0);
     left->addWidget(captioned(QStringLiteral("Telefone Comercial"), workPhone), 2, 1);
     left->addWidget(captioned(QStringLiteral("Celular"), mobile), 2, 2);
-    left->addWidget(captioned(QStringLiteral("Endereço"), address1), 3, 0, 1, 3);
-    left->addWidget(address2, 4, 0, 1, 3);
-    left->addWidget(captioned(QStringLiteral("Cidade"), city), 5, 0);
-    left->addWidget(captioned(QStringLiteral("Estado"), state), 5, 1);
-    left->addWidget(captioned(QStringLiteral("CEP"), postCode), 5, 2);
+    RegisterForm::addAddress(left, 3, clients);
     left->addWidget(captioned(QStringLiteral("CPF"), m_cpf), 6, 0);
     left->addWidget(captioned(QStringLiteral("RG"), m_rg), 6, 1);
     left->addWidget(captioned(QStringLiteral("E-mail"), email), 7, 0, 1, 3);

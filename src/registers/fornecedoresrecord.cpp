@@ -52,12 +52,6 @@ TCadForneForm::TCadForneForm(QWidget *parent) : RecordWindow(DM->ForneQuery, sup
     DBEdit *tradeName = edit(QStringLiteral("Nome Fantasia"), suppliers, QStringLiteral("NOMEFANTASIA"));
     DBEdit *phone = edit(QStringLiteral("Telefone"), suppliers, QStringLiteral("FONE"));
     DBEdit *fax = edit(QStringLiteral("Fax"), suppliers, QStringLiteral("FAX"));
-    DBEdit *address1 = edit(QStringLiteral("Endereço"), suppliers, QStringLiteral("END1"));
-    DBEdit *address2 = edit(QStringLiteral("Endereço"), suppliers, QStringLiteral("END2"));
-    DBEdit *city = edit(QStringLiteral("Cidade"), suppliers, QStringLiteral("CIDADE"));
-    DBEdit *state = edit(QStringLiteral("Estado"), suppliers, QStringLiteral("UF"));
-    state->setUpperCase(true);
-    DBEdit *postCode = edit(QStringLiteral("CEP"), suppliers, QStringLiteral("CEP"));
     DBEdit *email = edit(QStringLiteral("E-mail"), suppliers, QStringLiteral("EMAIL"));
     DBEdit *site = edit(QStringLiteral("Site"), suppliers, QStringLiteral("SITE"));
     DBEdit *cnpj = edit(QStringLiteral("CNPJ"), suppliers, QStringLiteral("CNPJ"));
@@ -72,11 +66,7 @@ TCadForneForm::TCadForneForm(QWidget *parent) : RecordWindow(DM->ForneQuery, sup
     left->addWidget(captioned(QStringLiteral("Nome Fantasia"), tradeName), 1, 0, 1, 3);
     left->addWidget(captioned(QStringLiteral("Telefone"), phone), 2, 0);
     left->addWidget(captioned(QStringLiteral("Fax"), fax), 2, 1);
-    left->addWidget(captioned(QStringLiteral("Endereço"), address1), 3, 0, 1, 3);
-    left->addWidget(address2, 4, 0, 1, 3);
-    left->addWidget(captioned(QStringLiteral("Cidade"), city), 5, 0);
-    left->addWidget(captioned(QStringLiteral("Estado"), state), 5, 1);
-    left->addWidget(captioned(QStringLiteral("CEP"), postCode), 5, 2);
+    RegisterForm::addAddress(left, 3, suppliers);
     left->addWidget(captioned(QStringLiteral("E-mail"), email), 6, 0, 1, 2);
     left->addWidget(captioned(QStringLiteral("Site"), site), 6, 2);
     left->addWidget(captioned(QStringLiteral("CNPJ"), cnpj), 7, 0);

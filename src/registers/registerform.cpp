@@ -7,6 +7,7 @@
 #include "messages.h"
 #include "recordwindow.h"
 
+#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -42,6 +43,21 @@ QPushButton *button(const QString &caption, QWidget *parent)
     b->setAccessibleName(caption);
     b->setAutoDefault(false);
     return b;
+}
+
+void addAddress(QGridLayout *grid, int firstRow, Dataset *dataset)
+{
+    DBEdit *address1 = edit(QStringLiteral("Endereço"), dataset, QStringLiteral("END1"));
+    DBEdit *address2 = edit(QStringLiteral("Endereço"), dataset, QStringLiteral("END2"));
+    DBEdit *city = edit(QStringLiteral("Cidade"), dataset, QStringLiteral("CIDADE"));
+    DBEdit *state = edit(QStringLiteral("Estado"), dataset, QStringLiteral("UF"));
+    state->setUpperCase(true);
+    DBEdit *postCode = edit(QStringLiteral("CEP"), dataset, QStringLiteral("CEP"));
+    grid->addWidget(captioned(QStringLiteral("Endereço"), address1), firstRow, 0, 1, 3);
+    grid->addWidget(address2, firstRow + 1, 0, 1, 3);
+    grid->addWidget(captioned(QStringLiteral("Cidade"), city), firstRow + 2, 0);
+    grid->addWidget(captioned(QStringLiteral("Estado"), state), firstRow + 2, 1);
+    grid->addWidget(captioned(QStringLiteral("CEP"), postCode), firstRow + 2, 2);
 }
 
 void layOutRecordWindow(RecordWindow *window, QLayout *left, QLayout *right)

@@ -6,6 +6,7 @@
 
 class DBEdit;
 class Dataset;
+class QGridLayout;
 class QLayout;
 class QPushButton;
 class QWidget;
@@ -21,6 +22,11 @@ QWidget *captioned(const QString &caption, QWidget *control);
 DBEdit *edit(const QString &caption, Dataset *dataset, const QString &column);
 // A push button named by its caption; Enter in a box never presses it.
 QPushButton *button(const QString &caption, QWidget *parent);
+
+// The address rows of a client or a supplier, from `firstRow` down three rows
+// of a three-column grid: "Endereço" (END1) across, its second line (END2)
+// under it, then "Cidade", "Estado" (UF, in capitals) and "CEP".
+void addAddress(QGridLayout *grid, int firstRow, Dataset *dataset);
 
 // A record window's whole layout: the record's boxes on the left, what goes
 // with the record on the right, and under both "Gravar" and "Cancelar [ESC]"
