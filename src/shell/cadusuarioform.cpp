@@ -113,8 +113,11 @@ TCadUsuarioForm::TCadUsuarioForm(QWidget *parent)
     browse();
 }
 
-bool TCadUsuarioForm::findSelected(int key)
+bool TCadUsuarioForm::findSelected()
 {
+    const int key = selectedKey();
+    if (key == 0) // an empty list
+        return false;
     // The same message for editing and deleting a user gone meanwhile.
     return RecordSequences::findSelected(this, *DM->UsuariosQuery, kWholeTable, kKey, key,
                                          QStringLiteral("Não é possivel editar o usuário, o mesmo já não se encontra mais no sistema."));
@@ -158,12 +161,9 @@ void TCadUsuarioForm::addUser()
 
 void TCadUsuarioForm::editUser()
 {
-    const int key = selectedKey();
-    if (key == 0)
+    if (!findSelected())
         return;
     Dataset &users = *DM->UsuariosQuery;
-    if (!findSelected(key))
-        return;
     try {
         users.refresh();
         users.edit();
@@ -176,12 +176,9 @@ void TCadUsuarioForm::editUser()
 
 void TCadUsuarioForm::deleteUser()
 {
-    const int key = selectedKey();
-    if (key == 0)
+    if (!findSelected())
         return;
     Dataset &users = *DM->UsuariosQuery;
-    if (!findSelected(key))
-        return;
     try {
         const QString login = users.field(QStringLiteral("LOGIN")).asString();
         if (login == kAdmin) {

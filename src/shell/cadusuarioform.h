@@ -37,7 +37,8 @@ private:
     void browse();
     void setEditing(bool editing, bool loginAndPermissions);
     int selectedKey() const;
-    bool findSelected(int key);
+    // Reopens the users at the selected row; false when there is none or it is gone.
+    bool findSelected();
 
     DBGrid *m_grid;
     QLabel *m_selectedKey;

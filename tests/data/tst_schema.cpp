@@ -71,8 +71,8 @@ private Q_SLOTS:
         QTest::addColumn<QString>("table");
         QTest::addColumn<QString>("columns");
         QTest::addColumn<QString>("primaryKey");
-        for (const char *spec : kExpected) {
-            const QStringList parts = QString::fromLatin1(spec).split(u'|');
+        for (const char *layout : kExpected) {
+            const QStringList parts = QString::fromLatin1(layout).split(u'|');
             QTest::newRow(qPrintable(parts[0])) << parts[0] << parts[1] << parts[2];
         }
     }
