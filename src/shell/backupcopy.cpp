@@ -102,26 +102,32 @@ private:
     }
 };
 
-void physicalBackup(const QString &database, const QString &backupFile)
+// The engine's own backup of the database as one transaction sees it: only
+// whole, committed saves, however busy the other workstations are meanwhile.
+void logicalBackup(const QString &database, const QString &backupFile)
 {
     const QByteArray db = fb::toWin1252(database);
     const QByteArray file = fb::toWin1252(backupFile);
     ServiceTask::run([&](ThrowStatusWrapper &status, IXpbBuilder *start) {
-        start->insertTag(&status, isc_action_svc_nbak);
+        start->insertTag(&status, isc_action_svc_backup);
         start->insertString(&status, isc_spb_dbname, db.constData());
-        start->insertString(&status, isc_spb_nbk_file, file.constData());
-        start->insertInt(&status, isc_spb_nbk_level, 0);
+        start->insertString(&status, isc_spb_bkp_file, file.constData());
+        start->insertTag(&status, isc_spb_verbose);
     });
 }
 
-void physicalRestore(const QString &backupFile, const QString &database)
+// A new database file built from the backup: every record and index written
+// afresh, so the copy carries none of the live file's leftovers.
+void restoreInto(const QString &backupFile, const QString &database)
 {
     const QByteArray db = fb::toWin1252(database);
     const QByteArray file = fb::toWin1252(backupFile);
     ServiceTask::run([&](ThrowStatusWrapper &status, IXpbBuilder *start) {
-        start->insertTag(&status, isc_action_svc_nrest);
-        start->insertString(&status, isc_spb_nbk_file, file.constData());
+        start->insertTag(&status, isc_action_svc_restore);
+        start->insertString(&status, isc_spb_bkp_file, file.constData());
         start->insertString(&status, isc_spb_dbname, db.constData());
+        start->insertInt(&status, isc_spb_options, isc_spb_res_create);
+        start->insertTag(&status, isc_spb_verbose);
     });
 }
 
@@ -143,10 +149,10 @@ void copyDatabase(const QString &source, const QString &destination)
 {
     // Both steps write beside the destination, and only a complete,
     // restored copy takes the destination's name.
-    const ScratchFile backup(destination + QStringLiteral(".nbk"));
+    const ScratchFile backup(destination + QStringLiteral(".fbk"));
     const ScratchFile restored(destination + QStringLiteral(".new"));
-    physicalBackup(source, backup.path());
-    physicalRestore(backup.path(), restored.path());
+    logicalBackup(source, backup.path());
+    restoreInto(backup.path(), restored.path());
     if (QFile::exists(destination) && !QFile::remove(destination))
         throw fb::Error(QStringLiteral("Não foi possível substituir \"%1\"").arg(destination));
     if (!QFile::rename(restored.path(), destination))

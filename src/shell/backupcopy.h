@@ -6,11 +6,11 @@
 // through it, keep the database open and writing.
 //
 // A plain file copy of a database in use can catch pages half written and
-// give a copy that does not open. Instead Firebird's physical backup runs
-// through the in-process service manager: it freezes the main file (changes
-// made meanwhile are held aside and merged back afterwards), copies it page
-// by page, and its restore turns that copy into an ordinary database that
-// opens as it is.
+// give a copy that does not open; even a page-exact copy can carry a record
+// another workstation was in the middle of changing. Instead Firebird's own
+// backup runs through the in-process service manager, reading the database
+// as one transaction sees it, and its restore builds an ordinary database
+// from that, which opens as it is and holds only whole saves.
 namespace BackupCopy {
 
 // Copies the database `source` to the file `destination`, replacing a file
