@@ -6,6 +6,7 @@
 #include "editcolours.h"
 #include "estoquedigitos.h"
 #include "firebird.h"
+#include "keymap.h"
 #include "messages.h"
 #include "modules.h"
 #include "produtoscodigo.h"
@@ -140,6 +141,7 @@ TCadProdForm::TCadProdForm(QWidget *parent)
 
     connect(save, &QPushButton::clicked, this, &TCadProdForm::gravar);
     connect(cancelButton, &QPushButton::clicked, this, &RecordWindow::cancel);
+    (new KeyMap(this))->press(KeyMap::Esc, cancelButton);
     connect(m_group, &GroupCombo::entered, this, &TCadProdForm::reloadGroups);
     connect(editGroups, &QToolButton::clicked, this, [] { ProductGroups::openForEditing(); });
     connect(pick, &QPushButton::clicked, this, &TCadProdForm::pickSupplier);

@@ -27,7 +27,7 @@ const QString kAdmin = QStringLiteral("ADMIN");
 } // namespace
 
 TCadUsuarioForm::TCadUsuarioForm(QWidget *parent)
-    : QDialog(parent), m_grid(new DBGrid(this)), m_selectedKey(new QLabel(this)), m_login(new DBEdit(this)),
+    : ModalWindow(parent), m_grid(new DBGrid(this)), m_selectedKey(new QLabel(this)), m_login(new DBEdit(this)),
       m_password(new DBEdit(this)), m_reminder(new DBEdit(this))
 {
     setWindowTitle(kCaption);
@@ -225,5 +225,5 @@ void TCadUsuarioForm::done(int result)
     // Closing the window in any way drops what was being typed.
     if (DM && DM->UsuariosQuery->isEditing())
         DM->UsuariosQuery->cancel();
-    QDialog::done(result);
+    ModalWindow::done(result);
 }

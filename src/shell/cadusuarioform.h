@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QDialog>
+#include "modalwindow.h"
+
 #include <QHash>
 
 class DBCheckBox;
@@ -12,7 +13,7 @@ class QPushButton;
 
 // "Permissões de Usuários": the users, their passwords and reminders, and the
 // sixteen permissions, added, changed and deleted inside the one window.
-class TCadUsuarioForm : public QDialog
+class TCadUsuarioForm : public ModalWindow
 {
     Q_OBJECT
 public:

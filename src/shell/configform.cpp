@@ -50,7 +50,7 @@ QTextEdit *centredText(const QStringList &lines)
 } // namespace
 
 TConfigForm::TConfigForm(Dataset *config, BackupServices backup, QWidget *parent)
-    : QDialog(parent), m_config(config), m_backup(std::move(backup)), m_tabs(new QTabWidget)
+    : ModalWindow(parent), m_config(config), m_backup(std::move(backup)), m_tabs(new QTabWidget)
 {
     setWindowTitle(QStringLiteral("Configurações"));
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
@@ -127,11 +127,11 @@ void TConfigForm::done(int result)
 {
     if (m_config && m_config->isEditing())
         m_config->cancel();
-    QDialog::done(result);
+    ModalWindow::done(result);
 }
 
 void TConfigForm::showEvent(QShowEvent *event)
 {
-    QDialog::showEvent(event);
+    ModalWindow::showEvent(event);
     centreOnScreen(this);
 }

@@ -2,7 +2,7 @@
 
 #include "backup.h"
 
-#include <QDialog>
+#include "modalwindow.h"
 
 class ConfigPage;
 class Dataset;
@@ -15,7 +15,7 @@ class QTabWidget;
 // the captions of the client annotation colours, all in the one settings row
 // of the dataset it is given (the shared ConfigQuery). Modal; closing it
 // drops a change not saved. It never adds or removes a settings row.
-class TConfigForm : public QDialog
+class TConfigForm : public ModalWindow
 {
     Q_OBJECT
 public:

@@ -1,5 +1,6 @@
 // tavrel: the shop's management program.
 
+#include "application.h"
 #include "dm.h"
 #include "loginform.h"
 #include "principalform.h"
@@ -11,7 +12,7 @@
 
 int main(int argc, char **argv)
 {
-    QApplication app(argc, argv);
+    TavrelApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("OS - Meridel"));
     QApplication::setApplicationDisplayName(QStringLiteral("OS - Meridel"));
     Skin::apply(app);

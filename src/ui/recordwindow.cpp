@@ -7,7 +7,7 @@
 #include <QKeyEvent>
 
 RecordWindow::RecordWindow(Dataset *dataset, RecordTexts texts, QWidget *parent)
-    : QDialog(parent), m_dataset(dataset), m_texts(std::move(texts))
+    : ModalWindow(parent), m_dataset(dataset), m_texts(std::move(texts))
 {
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     setFont(QFont(QStringLiteral("Tahoma"), 8));
@@ -37,14 +37,3 @@ void RecordWindow::showEvent(QShowEvent *event)
     centreOnScreen(this);
 }
 
-void RecordWindow::keyPressEvent(QKeyEvent *event)
-{
-    // Enter does not press a default button; Esc cancels only where the window says so.
-    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-    const bool ignoredEsc = event->key() == Qt::Key_Escape && !m_escapeCancels;
-    if (enter || ignoredEsc) {
-        event->accept();
-        return;
-    }
-    QDialog::keyPressEvent(event);
-}

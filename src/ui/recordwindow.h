@@ -2,7 +2,7 @@
 
 #include "recordtexts.h"
 
-#include <QDialog>
+#include "modalwindow.h"
 
 class Dataset;
 
@@ -11,7 +11,7 @@ class Dataset;
 // caption says whether it adds or changes the record. Closing it in any way
 // other than a successful save cancels the dataset's pending edit or insertion.
 // Enter presses no button; Esc cancels unless the window gives it no meaning.
-class RecordWindow : public QDialog
+class RecordWindow : public ModalWindow
 {
     Q_OBJECT
 public:
@@ -30,7 +30,6 @@ public:
     virtual QString validationMessage() const { return {}; }
 
     // Esc cancels and closes (true at first); windows without that key turn it off.
-    void setEscapeCancels(bool cancels) { m_escapeCancels = cancels; }
 
     void done(int result) override;
 
@@ -41,11 +40,9 @@ public Q_SLOTS:
     void cancel() { reject(); }
 
 protected:
-    void keyPressEvent(QKeyEvent *event) override;
     void showEvent(QShowEvent *event) override;
 
 private:
     Dataset *m_dataset;
     RecordTexts m_texts;
-    bool m_escapeCancels = true;
 };

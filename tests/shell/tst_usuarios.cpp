@@ -151,6 +151,22 @@ private Q_SLOTS:
         deletedElsewhere(QStringLiteral("AUXILIAR"), QStringLiteral("Excluir Usuário"));
     }
 
+    void enterAndEscMeanNothingHere()
+    {
+        click(QStringLiteral("Adicionar Usuário"));
+        QTest::keyClicks(edit(QStringLiteral("LOGIN")), QStringLiteral("CAIXA"));
+        QTest::keyClick(edit(QStringLiteral("LOGIN")), Qt::Key_Return);
+        QTest::keyClick(edit(QStringLiteral("LOGIN")), Qt::Key_Escape);
+        QVERIFY(m_form->isVisible());
+        QCOMPARE(m_form->windowTitle(), QStringLiteral("Permissões de Usuários - Cadastro"));
+        QCOMPARE(edit(QStringLiteral("LOGIN"))->text(), QStringLiteral("CAIXA"));
+        click(QStringLiteral("Cancelar"));
+        // Browsing: Enter on the grid adds no user.
+        QTest::keyClick(m_form->grid(), Qt::Key_Return);
+        QCOMPARE(m_form->windowTitle(), QStringLiteral("Permissões de Usuários"));
+        QVERIFY(!m_app->dm->UsuariosQuery->isEditing());
+    }
+
     void cancelAndClosingDropTheChange()
     {
         select(QStringLiteral("ADMIN"));
