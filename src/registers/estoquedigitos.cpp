@@ -2,10 +2,13 @@
 
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QRegularExpressionValidator>
 
 void DigitsOnly::install(QLineEdit *box)
 {
     box->installEventFilter(new DigitsOnly(box));
+    // Whatever way text arrives (the context menu's paste, a drop), only digits stay.
+    box->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), box));
 }
 
 bool DigitsOnly::eventFilter(QObject *watched, QEvent *event)

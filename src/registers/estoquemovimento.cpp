@@ -53,7 +53,8 @@ void abandon(Dataset &products, Dataset &movements)
 Outcome save(Kind kind, Dataset &products, Dataset &movements, Dataset &keyScratch)
 {
     const Field moved = movements.field(QStringLiteral("QTDEENT"));
-    if (moved.isNull()) {
+    // A quantity is a whole number of items; anything else moves nothing.
+    if (moved.isNull() || moved.asFloat() < 0) {
         abandon(products, movements);
         return Outcome::Abandoned;
     }

@@ -10,6 +10,7 @@
 #include "produtoslista.h"
 #include "registerswindows.h"
 
+#include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -112,6 +113,27 @@ private Q_SLOTS:
         QCOMPARE(row[7].toDateTime(), QDateTime(QDate::currentDate(), QTime(0, 0)));
         QCOMPARE(row[8].toString(), QStringLiteral("nota 1"));
         QVERIFY(row[9].isNull());
+    }
+
+    void pastedQuantityKeepsOnlyDigits()
+    {
+        m_db->addProduct(1, QStringLiteral("0000007"), QStringLiteral("PARAFUSO"), 3, -1, QStringLiteral("Casa Ferro"));
+        TProdForm *list = openList();
+        Messages::Script script;
+        script.onModal([&](QDialog *dialog) {
+            auto *quantity = findNamed<QLineEdit>(dialog, QStringLiteral("Quantidade de Saída de Produto"));
+            for (const QString &pasted : {QStringLiteral("-5"), QStringLiteral("1,5"), QStringLiteral("dez")}) {
+                QApplication::clipboard()->setText(pasted);
+                quantity->paste();
+                QCOMPARE(quantity->text(), QString());
+            }
+            QApplication::clipboard()->setText(QStringLiteral("2"));
+            quantity->paste();
+            click(dialog, QStringLiteral("Gravar"));
+        });
+        QTest::keyClick(list->grid(), Qt::Key_Minus, Qt::KeypadModifier);
+        QCOMPARE(inStock(1), 1.0);
+        QCOMPARE(m_db->count(QStringLiteral("select count(*) from prodent where qtdeent = 2")), 1);
     }
 
     void nothingWrittenWhenAbandoned_data()
