@@ -160,6 +160,7 @@ void TCadProdForm::setSupplier(const QString &code, const QString &name)
 void TCadProdForm::readUnboundControls()
 {
     Dataset *products = dataset();
+    m_stockAsRead = products->field(QStringLiteral("QTDEDISP")).value();
     setCodeEditable(false);
     m_group->setEditText(products->field(QStringLiteral("GRUPO")).asString());
     const Field supplier = products->field(QStringLiteral("IDFORNECE"));
@@ -195,8 +196,31 @@ void TCadProdForm::gravar()
         dataset()->field(QStringLiteral("NPROD")).setString(*ProductCode::digits(m_code->text()));
     } else if (windowTitle() != ProductTexts::kChangeCaption) {
         return;
+    } else {
+        keepStockMovedElsewhere();
     }
     RecordSequences::saveRecord(*this);
+}
+
+// Another workstation may have moved this product's stock while the window
+// was open. Unless the user typed a new quantity, the save writes the stock
+// as the database holds it now, locked until the save commits, instead of
+// the quantity read when the window opened.
+void TCadProdForm::keepStockMovedElsewhere()
+{
+    Field inStock = dataset()->field(QStringLiteral("QTDEDISP"));
+    if (inStock.value() != m_stockAsRead)
+        return;
+    try {
+        const int key = dataset()->field(QStringLiteral("IDPROD")).asInteger();
+        auto cursor = dataset()->connection().openCursor(
+            QStringLiteral("select qtdedisp from prodforne where idprod = ? with lock"), {key});
+        std::vector<QVariant> row;
+        if (cursor->fetch(row))
+            inStock.setValue(row[0]);
+    } catch (const fb::Error &) {
+        // Another workstation holds the row: the save itself reports the conflict.
+    }
 }
 
 // The duplicate test: the typed number may not belong to another product,

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QVariant>
+
 #include "recordwindow.h"
 
 #include <QComboBox>
@@ -50,8 +52,10 @@ private:
     bool numberIsFree();
     void reloadGroups();
     void pickSupplier();
+    void keepStockMovedElsewhere();
 
     DBEdit *m_code;
+    QVariant m_stockAsRead; // the quantity in stock when the window opened
     DBEdit *m_description;
     GroupCombo *m_group;
     QLineEdit *m_supplierCode;

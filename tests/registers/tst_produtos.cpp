@@ -396,6 +396,40 @@ private Q_SLOTS:
         QCOMPARE(list->selectedKey(), 1);
     }
 
+    void stockMovedElsewhereWhileEditingIsKept_data()
+    {
+        QTest::addColumn<QString>("typedStock");
+        QTest::addColumn<double>("saved");
+        QTest::newRow("quantity untouched") << QString() << 15.0;
+        QTest::newRow("quantity typed") << QStringLiteral("20") << 20.0;
+    }
+
+    void stockMovedElsewhereWhileEditingIsKept()
+    {
+        QFETCH(QString, typedStock);
+        QFETCH(double, saved);
+        m_db->addProduct(1, QStringLiteral("0000001"), QStringLiteral("PARAFUSO"), 10, 2, QStringLiteral("Casa Ferro"));
+        TProdForm *list = openList();
+        selectRow(list->grid(), QStringLiteral("0000001"));
+        Messages::Script script;
+        script.onModal([&](QDialog *dialog) {
+            // Another workstation enters 5 items while this window is open.
+            fb::Connection other;
+            other.open(m_db->files.path());
+            other.execute(QStringLiteral("update prodforne set qtdedisp = 15 where idprod = 1"));
+            other.commit();
+            typeInto(dialog, QStringLiteral("Custo de Venda"), QStringLiteral("12,5"));
+            if (!typedStock.isEmpty())
+                typeInto(dialog, QStringLiteral("Qtde Disponível"), typedStock);
+            click(dialog, QStringLiteral("Gravar"));
+            QVERIFY(!dialog->isVisible());
+        });
+        QTest::keyClick(list->grid(), Qt::Key_F2);
+        QVERIFY2(script.shown().isEmpty(), qPrintable(script.texts().join('|')));
+        QCOMPARE(m_db->scalar(QStringLiteral("select qtdedisp from prodforne where idprod = 1")).toDouble(), saved);
+        QCOMPARE(m_db->scalar(QStringLiteral("select custovenda from prodforne where idprod = 1")).toDouble(), 12.5);
+    }
+
     void supplierChosenWithThePicker_data()
     {
         QTest::addColumn<bool>("save");
