@@ -247,6 +247,8 @@ bool TPrincipalForm::startUp()
         const QString database = LocalBase::readConnectionString(InstallPaths::localBaseFile());
         DM->connect(database);
         DM->openStartDatasets();
+        if (m_login)
+            m_login->loadLogins();
     } catch (const fb::Error &e) {
         // Without a database there is nothing the shop can do here: say why and end.
         m_startFailed = true;
@@ -259,7 +261,6 @@ bool TPrincipalForm::startUp()
     }
     setEnabled(false);
     if (m_login) {
-        m_login->loadLogins();
         m_login->show();
         m_login->raise();
         m_login->activateWindow();
