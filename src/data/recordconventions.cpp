@@ -107,6 +107,13 @@ void saveAtomically(Dataset &dataset)
 bool reopenAt(Dataset &dataset, const QString &wholeTable, const QString &keyColumn, int key)
 {
     dataset.reopen(wholeTable);
+    // A record another workstation deleted is found missing through the key's
+    // index, not by reading the whole table to its end.
+    if (const TableDef *table = dataset.table()) {
+        const QString exists = QStringLiteral("select count(*) from %1 where %2 = ?").arg(table->name, keyColumn);
+        if (dataset.connection().scalar(exists, {key}).toInt() == 0)
+            return false;
+    }
     return dataset.locate(keyColumn, key);
 }
 

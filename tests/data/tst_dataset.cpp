@@ -3,6 +3,7 @@
 
 #include "dataset.h"
 #include "dm.h"
+#include "recordconventions.h"
 #include "testdatabase.h"
 
 #include <QElapsedTimer>
@@ -66,6 +67,11 @@ private Q_SLOTS:
         // Locating a key fetches only as far as the key.
         QVERIFY(ds->locate(QStringLiteral("NOME"), QStringLiteral("CLIENTE 1000")));
         QVERIFY(!ds->allFetched());
+
+        // A key that is gone is known without reading the table.
+        m_dm->Database().execute(QStringLiteral("delete from clientes where idcliente = 99999"));
+        QVERIFY(!Records::reopenAt(*ds, QStringLiteral("select * from clientes"), QStringLiteral("IDCLIENTE"), 99999));
+        QCOMPARE(ds->rowCount(), Dataset::kFetchBatch);
     }
 
     void fieldsFollowTheirColumns()
