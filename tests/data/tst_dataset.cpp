@@ -14,42 +14,32 @@ class TestDataset : public QObject
 {
     Q_OBJECT
 
-    std::unique_ptr<TestDatabase> m_tdb;
-    std::unique_ptr<TDM> m_dm;
+    std::unique_ptr<ConnectedDatabase> m_db;
 
-    int count(const QString &sql) { return m_dm->Database().scalar(sql).toInt(); }
+    int count(const QString &sql) { return m_db->dm.Database().scalar(sql).toInt(); }
 
     // What another workstation sees: committed rows only.
     int countElsewhere(const QString &sql)
     {
         fb::Connection other;
-        other.open(m_tdb->path());
+        other.open(m_db->files.path());
         return other.scalar(sql).toInt();
     }
 
 private Q_SLOTS:
-    void init()
-    {
-        m_tdb = std::make_unique<TestDatabase>();
-        m_dm = std::make_unique<TDM>();
-        m_dm->connect(m_tdb->path());
-    }
-    void cleanup()
-    {
-        m_dm.reset();
-        m_tdb.reset();
-    }
+    void init() { m_db = std::make_unique<ConnectedDatabase>(); }
+    void cleanup() { m_db.reset(); }
 
     void opensLargeTableWithoutReadingIt()
     {
-        m_dm->Database().execute(QStringLiteral(
+        m_db->dm.Database().execute(QStringLiteral(
             "execute block as declare i integer = 0; begin "
             "while (i < 100000) do begin "
             "insert into clientes (idcliente, nome, cidade) values (:i + 1, 'CLIENTE ' || cast(100000 - :i as integer), 'SANTOS'); "
             "i = i + 1; end end"));
-        m_dm->commitRetaining();
+        m_db->dm.commitRetaining();
 
-        Dataset *ds = m_dm->ClientesQuery;
+        Dataset *ds = m_db->dm.ClientesQuery;
         QElapsedTimer timer;
         timer.start();
         ds->reopen(QStringLiteral("select * from clientes order by nome"));
@@ -69,14 +59,14 @@ private Q_SLOTS:
         QVERIFY(!ds->allFetched());
 
         // A key that is gone is known without reading the table.
-        m_dm->Database().execute(QStringLiteral("delete from clientes where idcliente = 99999"));
+        m_db->dm.Database().execute(QStringLiteral("delete from clientes where idcliente = 99999"));
         QVERIFY(!Records::reopenAt(*ds, QStringLiteral("select * from clientes"), QStringLiteral("IDCLIENTE"), 99999));
         QCOMPARE(ds->rowCount(), Dataset::kFetchBatch);
     }
 
     void fieldsFollowTheirColumns()
     {
-        Dataset *ds = m_dm->ClientesQuery;
+        Dataset *ds = m_db->dm.ClientesQuery;
         ds->open();
         ds->append();
         QCOMPARE(ds->state(), Dataset::State::Insert);
@@ -93,7 +83,7 @@ private Q_SLOTS:
         QVERIFY_THROWS_EXCEPTION(fb::Error, ds->field(QStringLiteral("DATACADASTRO")).setString(QStringLiteral("31/02/2024")));
         ds->cancel();
 
-        Dataset *contas = m_dm->ContasPagQuery;
+        Dataset *contas = m_db->dm.ContasPagQuery;
         contas->open();
         contas->append();
         contas->field(QStringLiteral("VALOR")).setFloat(1234.5);
@@ -108,7 +98,7 @@ private Q_SLOTS:
 
     void changesStayInTheCacheUntilApplied()
     {
-        Dataset *ds = m_dm->ClientesQuery;
+        Dataset *ds = m_db->dm.ClientesQuery;
         ds->open();
         ds->append();
         ds->field(QStringLiteral("IDCLIENTE")).setInteger(7);
@@ -118,7 +108,7 @@ private Q_SLOTS:
         ds->applyUpdates();
         QCOMPARE(count(QStringLiteral("select count(*) from clientes")), 1);
         QCOMPARE(countElsewhere(QStringLiteral("select count(*) from clientes")), 0); // not committed yet
-        m_dm->commitRetaining();
+        m_db->dm.commitRetaining();
         QCOMPARE(countElsewhere(QStringLiteral("select count(*) from clientes")), 1);
 
         // Accented text makes the round trip through Windows-1252.
@@ -151,15 +141,15 @@ private Q_SLOTS:
 
     void generatedStatementsNameEveryColumn()
     {
-        Dataset *ds = m_dm->ChequesQuery;
+        Dataset *ds = m_db->dm.ChequesQuery;
         QCOMPARE(ds->deleteSql(), QStringLiteral("delete from CHEQUES where IDCHEQUE = :OLD_IDCHEQUE"));
         QVERIFY(ds->modifySql().startsWith(QStringLiteral("update CHEQUES set IDCHEQUE = :IDCHEQUE, TIPO = :TIPO,")));
         QVERIFY(ds->modifySql().endsWith(QStringLiteral("NOMECLIENTE = :NOMECLIENTE where IDCHEQUE = :OLD_IDCHEQUE")));
-        QCOMPARE(m_dm->IVendasQuery->deleteSql(), QStringLiteral("delete from IVENDAS where IDVENDAS = :OLD_IDVENDAS"));
-        QCOMPARE(m_dm->ClientesQuery->sql(), QStringLiteral("select * from CLIENTES"));
+        QCOMPARE(m_db->dm.IVendasQuery->deleteSql(), QStringLiteral("delete from IVENDAS where IDVENDAS = :OLD_IDVENDAS"));
+        QCOMPARE(m_db->dm.ClientesQuery->sql(), QStringLiteral("select * from CLIENTES"));
 
         // A cheque is changed by its number alone, even when its date changes.
-        m_dm->Database().execute(QStringLiteral(
+        m_db->dm.Database().execute(QStringLiteral(
             "insert into cheques (idcheque, data, valor) values (1, \"2025/01/10\", 100)"));
         ds->open();
         ds->edit();
@@ -171,14 +161,14 @@ private Q_SLOTS:
 
     void refreshReadsWhatAnotherWorkstationCommitted()
     {
-        m_dm->Database().execute(QStringLiteral("insert into clientes (idcliente, nome) values (1, \"ANA\")"));
-        m_dm->commitRetaining();
-        Dataset *ds = m_dm->ClientesQuery;
+        m_db->dm.Database().execute(QStringLiteral("insert into clientes (idcliente, nome) values (1, \"ANA\")"));
+        m_db->dm.commitRetaining();
+        Dataset *ds = m_db->dm.ClientesQuery;
         ds->open();
         QSignalSpy changed(ds, &Dataset::rowChanged);
         {
             fb::Connection other;
-            other.open(m_tdb->path());
+            other.open(m_db->files.path());
             other.execute(QStringLiteral("update clientes set nome = \"ANA MARIA\" where idcliente = 1"));
             other.commit();
         }
@@ -191,12 +181,12 @@ private Q_SLOTS:
     void textWithoutCharacterSetStaysReadable()
     {
         // Older databases keep their text in columns without a character set.
-        fb::Connection &db = m_dm->Database();
+        fb::Connection &db = m_db->dm.Database();
         db.execute(QStringLiteral("create table antiga (nome varchar(20) character set none)"));
         db.commitRetaining();
         db.execute(QStringLiteral("insert into antiga values (?)"), {QStringLiteral("JOSÉ ÇÃO €")});
         db.execute(QStringLiteral("insert into antiga values (\"ação\")"));
-        Dataset *aux = m_dm->AuxQuery;
+        Dataset *aux = m_db->dm.AuxQuery;
         aux->reopen(QStringLiteral("select nome from antiga"));
         QCOMPARE(aux->field(QStringLiteral("NOME")).asString(), QStringLiteral("JOSÉ ÇÃO €"));
         aux->next();
@@ -205,7 +195,7 @@ private Q_SLOTS:
 
     void scratchQueryTakesItsColumnsFromTheStatement()
     {
-        Dataset *aux = m_dm->AuxQuery;
+        Dataset *aux = m_db->dm.AuxQuery;
         aux->reopen(QStringLiteral("select max(idcliente)as cod, \"x\" as letra from clientes"));
         QCOMPARE(aux->columnCount(), 2);
         QVERIFY(aux->field(QStringLiteral("cod")).isNull());

@@ -19,18 +19,17 @@ class TestRecordConventions : public QObject
 {
     Q_OBJECT
 
-    std::unique_ptr<TestDatabase> m_tdb;
-    std::unique_ptr<TDM> m_dm;
+    std::unique_ptr<ConnectedDatabase> m_db;
 
     void addClient(int id, const QString &name)
     {
-        m_dm->Database().execute(QStringLiteral("insert into clientes (idcliente, nome) values (?, ?)"), {id, name});
-        m_dm->commitRetaining();
+        m_db->dm.Database().execute(QStringLiteral("insert into clientes (idcliente, nome) values (?, ?)"), {id, name});
+        m_db->dm.commitRetaining();
     }
 
     QStringList namesFound(const QString &typed)
     {
-        Dataset *ds = m_dm->ClientesQuery;
+        Dataset *ds = m_db->dm.ClientesQuery;
         ds->reopen(Sql::searchStatement(typed, kBeginning, kEnd, kWhole));
         ds->fetchAll();
         QStringList names;
@@ -40,17 +39,8 @@ class TestRecordConventions : public QObject
     }
 
 private Q_SLOTS:
-    void init()
-    {
-        m_tdb = std::make_unique<TestDatabase>();
-        m_dm = std::make_unique<TDM>();
-        m_dm->connect(m_tdb->path());
-    }
-    void cleanup()
-    {
-        m_dm.reset();
-        m_tdb.reset();
-    }
+    void init() { m_db = std::make_unique<ConnectedDatabase>(); }
+    void cleanup() { m_db.reset(); }
 
     void searchStatementText_data()
     {
@@ -95,17 +85,17 @@ private Q_SLOTS:
         addClient(3, QStringLiteral("TV 29\" LTDA"));
         addClient(4, QStringLiteral("JOANA"));
         QCOMPARE(namesFound(typed), found);
-        QCOMPARE(m_dm->Database().scalar(QStringLiteral("select count(*) from clientes")).toInt(), 4);
+        QCOMPARE(m_db->dm.Database().scalar(QStringLiteral("select count(*) from clientes")).toInt(), 4);
     }
 
     void keyAllocation()
     {
-        Dataset *aux = m_dm->AuxQuery;
+        Dataset *aux = m_db->dm.AuxQuery;
         QCOMPARE(Records::allocateKey(*aux, QStringLiteral("CLIENTES"), QStringLiteral("IDCLIENTE")), 1);
         addClient(1, QStringLiteral("A"));
         addClient(2, QStringLiteral("B"));
         QCOMPARE(Records::allocateKey(*aux, QStringLiteral("CLIENTES"), QStringLiteral("IDCLIENTE")), 3);
-        m_dm->Database().execute(QStringLiteral("delete from clientes where idcliente = 2"));
+        m_db->dm.Database().execute(QStringLiteral("delete from clientes where idcliente = 2"));
         QCOMPARE(Records::allocateKey(*aux, QStringLiteral("CLIENTES"), QStringLiteral("IDCLIENTE")), 2);
     }
 
@@ -122,7 +112,7 @@ private Q_SLOTS:
     {
         // Two cached changes; the second collides with an existing key.
         addClient(5, QStringLiteral("EXISTENTE"));
-        Dataset *ds = m_dm->ClientesQuery;
+        Dataset *ds = m_db->dm.ClientesQuery;
         ds->open();
         ds->append();
         ds->field(QStringLiteral("IDCLIENTE")).setInteger(6);
@@ -137,28 +127,28 @@ private Q_SLOTS:
         QCOMPARE(ds->field(QStringLiteral("NOME")).asString(), QStringLiteral("SEGUNDO"));
         // A later commit (another save) must not publish the first insert.
         ds->cancel();
-        m_dm->commitRetaining();
+        m_db->dm.commitRetaining();
         fb::Connection other;
-        other.open(m_tdb->path());
+        other.open(m_db->files.path());
         QCOMPARE(other.scalar(QStringLiteral("select count(*) from clientes")).toInt(), 1);
     }
 
     void saveThenDeleteWithDependents()
     {
-        Dataset *ds = m_dm->ClientesQuery;
+        Dataset *ds = m_db->dm.ClientesQuery;
         ds->open();
         ds->append();
         ds->field(QStringLiteral("NOME")).setString(QStringLiteral("CARLOS"));
-        ds->field(QStringLiteral("IDCLIENTE")).setInteger(Records::allocateKey(*m_dm->AuxQuery, QStringLiteral("clientes"), QStringLiteral("idcliente")));
+        ds->field(QStringLiteral("IDCLIENTE")).setInteger(Records::allocateKey(*m_db->dm.AuxQuery, QStringLiteral("clientes"), QStringLiteral("idcliente")));
         Records::saveAtomically(*ds);
         QCOMPARE(ds->state(), Dataset::State::Browse);
-        m_dm->Database().execute(QStringLiteral("insert into ordemserv (idordem, idcliente) values (1, 1)"));
-        m_dm->commitRetaining();
+        m_db->dm.Database().execute(QStringLiteral("insert into ordemserv (idordem, idcliente) values (1, 1)"));
+        m_db->dm.commitRetaining();
 
         QVERIFY(Records::reopenAt(*ds, QStringLiteral("select * from clientes"), QStringLiteral("IDCLIENTE"), 1));
         Records::deleteAtomically(*ds, {QStringLiteral("delete from ordemserv where idcliente=1")});
         fb::Connection other;
-        other.open(m_tdb->path());
+        other.open(m_db->files.path());
         QCOMPARE(other.scalar(QStringLiteral("select count(*) from clientes")).toInt(), 0);
         QCOMPARE(other.scalar(QStringLiteral("select count(*) from ordemserv")).toInt(), 0);
         QVERIFY(!Records::reopenAt(*ds, QStringLiteral("select * from clientes"), QStringLiteral("IDCLIENTE"), 1));
@@ -168,10 +158,10 @@ private Q_SLOTS:
     {
         addClient(1, QStringLiteral("ANA"));
         addClient(2, QStringLiteral("BRUNO"));
-        Dataset *ds = m_dm->ClientesQuery;
+        Dataset *ds = m_db->dm.ClientesQuery;
         QVERIFY(Records::reopenAt(*ds, QStringLiteral("select * from clientes"), QStringLiteral("IDCLIENTE"), 2));
         fb::Connection other;
-        other.open(m_tdb->path());
+        other.open(m_db->files.path());
         other.execute(QStringLiteral("update clientes set nome = \"BRUNO B\" where idcliente = 2"));
         QVERIFY_THROWS_EXCEPTION(fb::Error, Records::deleteAtomically(*ds, {QStringLiteral("delete from ordemserv where idcliente=2")}));
         QCOMPARE(ds->rowCount(), 2);
@@ -183,7 +173,7 @@ private Q_SLOTS:
         ds->edit();
         ds->field(QStringLiteral("NOME")).setString(QStringLiteral("ANA MARIA"));
         Records::saveAtomically(*ds);
-        QCOMPARE(m_dm->Database().scalar(QStringLiteral("select count(*) from clientes")).toInt(), 2);
+        QCOMPARE(m_db->dm.Database().scalar(QStringLiteral("select count(*) from clientes")).toInt(), 2);
     }
 };
 

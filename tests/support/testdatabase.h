@@ -20,3 +20,13 @@ private:
     QByteArray m_previousRoot;
     bool m_valid = false;
 };
+
+#include "dm.h"
+
+// A fresh database with a data module connected to it, as one workstation
+// has it; the datasets are left closed.
+struct ConnectedDatabase {
+    TestDatabase files;
+    TDM dm;
+    ConnectedDatabase() { dm.connect(files.path()); }
+};
